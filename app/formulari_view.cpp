@@ -1,0 +1,457 @@
+#include "app/formulari_view.h"
+
+#include "app/formulari.h"
+#include "app/pictures.h"
+#include "mechanisms/catalogue.h"
+#include "mechanisms/picture_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace cinemoto {
+
+namespace {
+
+// A read-only box of two data lines.
+QPlainTextEdit *dataBox()
+{
+    auto *box = new QPlainTextEdit;
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTabChangesFocus(true);
+    const QFontMetrics fm(box->font());
+    box->setFixedHeight(fm.lineSpacing() * 2 + 14);
+    box->setMinimumWidth(fm.horizontalAdvance(QLatin1Char('0')) * 30);
+    return box;
+}
+
+} // namespace
+
+FormulariView::FormulariView(Formulari &model, QWidget *parent) : QMainWindow(parent), m_model(model)
+{
+    setObjectName(QStringLiteral("formulari"));
+    buildMenus();
+
+    auto *central = new QWidget;
+    auto *outer = new QVBoxLayout(central);
+    outer->setContentsMargins(8, 4, 8, 8);
+    outer->setSpacing(6);
+    outer->addWidget(buildToolRow());
+    auto *body = new QHBoxLayout;
+    body->setSpacing(10);
+    body->addWidget(buildFrames(), 0);
+    auto *middle = new QVBoxLayout;
+    auto *test = new QPushButton;
+    bind(test, m_model.c.cmdTest);
+    auto *nou = new QPushButton;
+    bind(nou, m_model.c.cmdNou);
+    for (QPushButton *b : {test, nou})
+        b->setMinimumHeight(36);
+    middle->addSpacing(70);
+    middle->addWidget(test);
+    middle->addSpacing(10);
+    middle->addWidget(nou);
+    middle->addStretch(1);
+    body->addLayout(middle, 0);
+    body->addWidget(buildExerciseArea(), 1);
+    outer->addLayout(body, 1);
+    setCentralWidget(central);
+
+    m_timer = new QTimer(this);
+    m_timer->setInterval(100);
+    connect(m_timer, &QTimer::timeout, this, &FormulariView::tick);
+    m_timer->start();
+    sync();
+}
+
+void FormulariView::bind(QWidget *widget, Control &control)
+{
+    widget->setObjectName(control.index ? QStringLiteral("%1_%2").arg(control.name).arg(control.index)
+                                        : control.name);
+    m_widgets.insert(&control, widget);
+    widget->setProperty("cinemotoControl", QVariant::fromValue<void *>(&control));
+}
+
+void FormulariView::handle(const std::function<void()> &handler)
+{
+    handler();
+    sync();
+    if (m_model.isClosed())
+        close();
+}
+
+QAction *FormulariView::menuAction(QMenu *menu, Control &control, bool checkable, std::function<void()> handler)
+{
+    auto *action = menu->addAction(QString());
+    action->setObjectName(control.name + (control.index ? QString::number(control.index) : QString()));
+    action->setCheckable(checkable);
+    m_actions.insert(&control, action);
+    connect(action, &QAction::triggered, this, [this, handler] { handle(handler); });
+    return action;
+}
+
+QAction *FormulariView::menuAction(QMenu *menu, Control &control, const QKeySequence &shortcut,
+                                   void (Formulari::*handler)())
+{
+    QAction *action = menuAction(menu, control, false, handler ? std::function<void()>([this, handler] {
+        (m_model.*handler)();
+    })
+                                                               : std::function<void()>([] {}));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void FormulariView::buildMenus()
+{
+    FormControls &c = m_model.c;
+    auto topMenu = [this](Control &control) {
+        QMenu *menu = menuBar()->addMenu(QString());
+        menu->setObjectName(control.name);
+        m_menus.insert(&control, menu);
+        return menu;
+    };
+    QMenu *options = topMenu(c.menOpcions);
+    // Tools, printing, exams and exercises of this menu are wired by their own windows.
+    menuAction(options, c.menCalculadora, QKeySequence(Qt::CTRL | Qt::Key_C), nullptr);
+    menuAction(options, c.menCopiar, QKeySequence(Qt::CTRL | Qt::Key_O), nullptr);
+    menuAction(options, c.menRealitzats, QKeySequence(Qt::CTRL | Qt::Key_R), nullptr);
+    menuAction(options, c.menImprimir, QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
+    menuAction(options, c.menNouexamen, QKeySequence(Qt::CTRL | Qt::Key_X), nullptr);
+    menuAction(options, c.menNouexercici, QKeySequence(Qt::CTRL | Qt::Key_E), nullptr);
+    options->addSeparator();
+    menuAction(options, c.menSortir, QKeySequence(Qt::CTRL | Qt::Key_S), &Formulari::menSortir_Click);
+
+    QMenu *level = topMenu(c.menNivell);
+    for (int i = 1; i <= 3; ++i)
+        menuAction(level, c.menDificil[i], true, [this, i] { m_model.menDificil_Click(i); });
+
+    QMenu *units = topMenu(c.fraUnitats);
+    for (int i = 1; i <= 2; ++i)
+        menuAction(units, c.optUnitats[i], true, [this, i] { m_model.optUnitats_Click(i); });
+    menuAction(units, c.optAleatoriunit, true, [this] { m_model.optAleatoriunit_Click(); });
+
+    QMenu *language = topMenu(c.menIdioma);
+    for (int i = 1; i <= 3; ++i)
+        menuAction(language, c.menllengua[i], true, [this, i] { m_model.menLlengua_Click(i); });
+
+    QMenu *help = topMenu(c.menAjuda);
+    menuAction(help, c.menContinguts, QKeySequence(Qt::CTRL | Qt::Key_H), nullptr);
+    menuAction(help, c.menAutor, QKeySequence(), nullptr);
+    menuAction(help, c.menLlegiume, QKeySequence(), nullptr);
+}
+
+QToolButton *FormulariView::toolButton(Control &control, const QString &icon)
+{
+    auto *button = new QToolButton;
+    bind(button, control);
+    button->setIconSize(QSize(28, 28));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::TabFocus);
+    if (!icon.isEmpty())
+        button->setIcon(toolIcon(icon));
+    return button;
+}
+
+QWidget *FormulariView::buildToolRow()
+{
+    FormControls &c = m_model.c;
+    auto *row = new QWidget;
+    row->setObjectName(QStringLiteral("toolRow"));
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    const std::pair<Control *, const char *> buttons[] = {
+        {&c.cmdCalculadora, "calculator"}, {&c.cmdClip, "copy"}, {&c.cmdPrint, "print"},
+        {&c.cmdexamen, "exam"}, {&c.cmdElsfets, "exams"}, {&c.cmdIdioma, ""}, {&c.cmdSo, "sound"},
+        {&c.cmdHelp, "help"}, {&c.cmdAbout, "about"}, {&c.cmdLlibreta, "readme"}, {&c.cmdNet, "links"}};
+    for (const auto &[control, icon] : buttons) {
+        QToolButton *button = toolButton(*control, QString::fromLatin1(icon));
+        layout->addWidget(button);
+    }
+    auto *flag = static_cast<QToolButton *>(m_widgets.value(&c.cmdIdioma));
+    flag->setIconSize(QSize(36, 24));
+    connect(flag, &QToolButton::clicked, this, [this, flag] {
+        handle([this] { m_model.cmdIdioma_Click(); });
+        flag->clearFocus(); // no focus frame stays on it
+    });
+    auto *sound = static_cast<QToolButton *>(m_widgets.value(&c.cmdSo));
+    connect(sound, &QToolButton::clicked, this, [this, sound] {
+        sound->clearFocus();
+        handle([this] { m_model.cmdSo_Click(); });
+    });
+    layout->addStretch(1);
+    return row;
+}
+
+QRadioButton *FormulariView::option(Control &control, QGroupBox *frame)
+{
+    auto *button = new QRadioButton(frame);
+    bind(button, control);
+    button->setAutoExclusive(false);
+    connect(button, &QRadioButton::clicked, this, [this, &control] {
+        handle([this, &control] { m_model.selectOption(control); });
+    });
+    frame->layout()->addWidget(button);
+    return button;
+}
+
+QWidget *FormulariView::buildFrames()
+{
+    FormControls &c = m_model.c;
+    auto *column = new QWidget;
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto frame = [this, layout](Control &control) {
+        auto *box = new QGroupBox;
+        bind(box, control);
+        auto *inner = new QVBoxLayout(box);
+        inner->setSpacing(2);
+        layout->addWidget(box);
+        return box;
+    };
+    QGroupBox *types = frame(c.fratipo);
+    for (int t = 1; t <= 3; ++t)
+        option(c.opttipus[t], types);
+    option(c.optAleatorisist, types);
+
+    QGroupBox *mechanisms = frame(c.fraSistema);
+    std::vector<int> order(mechanismCount);
+    for (int i = 0; i < mechanismCount; ++i)
+        order[std::size_t(i)] = i + 1;
+    std::stable_sort(order.begin(), order.end(),
+                     [](int a, int b) { return mechanismInfo(a).position < mechanismInfo(b).position; });
+    for (int m : order)
+        option(c.optsistema[m], mechanisms);
+    // Room for the longest list, so the frames below do not jump when the type changes.
+    const int optionHeight = mechanisms->layout()->itemAt(0)->widget()->sizeHint().height() + 2;
+    mechanisms->setMinimumHeight(optionHeight * 10 + 30);
+
+    QGroupBox *exercises = frame(c.fraExercici);
+    for (int k = 1; k <= 5; ++k)
+        option(c.optExercici[k], exercises);
+    option(c.optAleatoriexer, exercises);
+    exercises->setMinimumHeight(optionHeight * 6 + 30);
+    layout->addStretch(1);
+    column->setMinimumWidth(250);
+    return column;
+}
+
+QWidget *FormulariView::buildExerciseArea()
+{
+    FormControls &c = m_model.c;
+    auto *area = new QWidget;
+    auto *layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+
+    auto *statement = new QLabel;
+    bind(statement, c.lblRelacio);
+    layout->addWidget(statement);
+
+    auto *data = new QGridLayout;
+    data->setHorizontalSpacing(6);
+    const Control *titles[] = {&c.lblMotor, &c.lblCentral, &c.lblResistent};
+    const Control *boxes[] = {&c.txtMotor, &c.txtCentral, &c.txtResistent};
+    for (int i = 0; i < 3; ++i) {
+        auto *title = new QLabel;
+        QFont bold = title->font();
+        bold.setBold(true);
+        title->setFont(bold);
+        bind(title, const_cast<Control &>(*titles[i]));
+        auto *box = dataBox();
+        bind(box, const_cast<Control &>(*boxes[i]));
+        title->setBuddy(box);
+        data->addWidget(title, 0, i);
+        data->addWidget(box, 1, i);
+        data->setColumnStretch(i, 1);
+    }
+    layout->addLayout(data);
+
+    m_picture = new PictureView(m_model);
+    bind(m_picture, c.imgMeca);
+    m_picture->setMinimumSize(PictureView::designWidth, PictureView::designHeight);
+    m_picture->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    connect(m_picture, &PictureView::clicked, this, [] {});
+    layout->addWidget(m_picture, 1);
+    auto *clock = new QLineEdit(m_picture);
+    bind(clock, c.txtTemps);
+    clock->setReadOnly(true);
+    clock->setAlignment(Qt::AlignCenter);
+    clock->setFixedWidth(clock->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 20);
+    clock->move(6, 6);
+
+    auto *questionRow = new QHBoxLayout;
+    auto *face = new QLabel;
+    bind(face, c.imgCara);
+    face->setFixedSize(40, 40);
+    auto *question = new QLabel;
+    bind(question, c.lblPregunta);
+    question->setWordWrap(true);
+    question->setMinimumHeight(question->fontMetrics().lineSpacing() * 2 + 4);
+    questionRow->addWidget(face);
+    questionRow->addWidget(question, 1);
+    layout->addLayout(questionRow);
+
+    auto *bottom = new QHBoxLayout;
+    auto *comment = new QLabel;
+    bind(comment, c.lblComentari);
+    auto *caption = new QLabel;
+    bind(caption, c.lblSolucio);
+    auto *answer = new QLineEdit;
+    bind(answer, c.txtSolucio);
+    answer->setMaxLength(40);
+    answer->setFixedWidth(answer->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
+    caption->setBuddy(answer);
+    auto *ok = new QPushButton;
+    bind(ok, c.cmdFet);
+    bottom->addWidget(comment, 1);
+    bottom->addWidget(caption);
+    bottom->addWidget(answer);
+    bottom->addWidget(ok);
+    layout->addLayout(bottom);
+    return area;
+}
+
+QWidget *FormulariView::widgetFor(const Control &control) const
+{
+    return m_widgets.value(&control);
+}
+
+QAction *FormulariView::actionFor(const Control &control) const
+{
+    return m_actions.value(&control);
+}
+
+void FormulariView::applyControl(const Control &control, QWidget *w)
+{
+    if (w->toolTip() != control.tooltip)
+        w->setToolTip(control.tooltip);
+    const QString accessible = control.accessibleName();
+    if (w->accessibleName() != accessible)
+        w->setAccessibleName(accessible);
+    w->setEnabled(control.enabled);
+    if (auto *radio = qobject_cast<QRadioButton *>(w)) {
+        if (radio->text() != control.caption)
+            radio->setText(control.caption);
+        radio->setChecked(control.value);
+    } else if (auto *box = qobject_cast<QGroupBox *>(w)) {
+        if (box->title() != control.caption)
+            box->setTitle(control.caption);
+    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+        if (button->text() != control.caption)
+            button->setText(control.caption);
+    } else if (auto *edit = qobject_cast<QPlainTextEdit *>(w)) {
+        const QString text = QString(control.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (edit->toPlainText() != text)
+            edit->setPlainText(text);
+    } else if (auto *line = qobject_cast<QLineEdit *>(w)) {
+        if (line->text() != control.caption)
+            line->setText(control.caption);
+    } else if (auto *label = qobject_cast<QLabel *>(w)) {
+        if (&control == &m_model.c.imgCara) {
+            if (m_shownFace != control.picture) {
+                m_shownFace = control.picture;
+                label->setPixmap(control.picture ? pictureIcon(control.picture).pixmap(QSize(40, 40)) : QPixmap());
+            }
+        } else if (label->text() != control.caption) {
+            label->setText(control.caption);
+        }
+        label->setAlignment(control.alignment == 2   ? Qt::AlignCenter
+                                : control.alignment == 1 ? Qt::AlignRight | Qt::AlignVCenter
+                                                         : Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    if (w->isVisibleTo(w->parentWidget()) != control.visible)
+        w->setVisible(control.visible);
+}
+
+void FormulariView::sync()
+{
+    FormControls &c = m_model.c;
+    setWindowTitle(c.form.caption);
+    for (Control *control : c.all()) {
+        if (QWidget *w = m_widgets.value(control))
+            applyControl(*control, w);
+        if (QAction *a = m_actions.value(control)) {
+            if (a->text() != control->caption)
+                a->setText(control->caption);
+            a->setChecked(control->value);
+            a->setEnabled(control->enabled);
+        }
+        if (QMenu *menu = m_menus.value(control)) {
+            menu->setTitle(control->caption);
+            menu->menuAction()->setEnabled(control->enabled);
+        }
+    }
+    auto *flag = static_cast<QToolButton *>(m_widgets.value(&c.cmdIdioma));
+    if (flag && m_shownFlag != c.cmdIdioma.picture) {
+        m_shownFlag = c.cmdIdioma.picture;
+        flag->setIcon(pictureIcon(c.cmdIdioma.picture));
+    }
+    m_picture->update();
+}
+
+void FormulariView::tick()
+{
+    m_model.timAnima_Timer();
+    const FormControls &c = m_model.c;
+    if (QWidget *clock = m_widgets.value(&c.txtTemps))
+        applyControl(c.txtTemps, clock);
+    if (m_picture->isVisibleTo(this) != c.imgMeca.visible)
+        m_picture->setVisible(c.imgMeca.visible);
+    if (c.imgMeca.visible)
+        m_picture->update();
+}
+
+void FormulariView::showHelp()
+{
+    // The topic of the focused control, else of its container, else of the window.
+    int topic = 0;
+    for (QWidget *w = QApplication::focusWidget(); w && !topic; w = w->parentWidget()) {
+        if (auto *control = static_cast<Control *>(w->property("cinemotoControl").value<void *>()))
+            topic = control->helpContext;
+    }
+    if (!topic)
+        topic = m_model.c.form.helpContext;
+    if (m_model.services().help)
+        m_model.services().help->showTopic(topic);
+}
+
+void FormulariView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1) {
+        showHelp();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void FormulariView::closeEvent(QCloseEvent *event)
+{
+    m_model.Form_Unload();
+    m_timer->stop();
+    event->accept();
+}
+
+void FormulariView::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+}
+
+} // namespace cinemoto

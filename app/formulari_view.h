@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QToolButton;
+
+namespace cinemoto {
+
+class Formulari;
+struct Control;
+class PictureView;
+
+// The main window on screen: real widgets for the model's controls. It copies the
+// model's state onto the widgets after every event and forwards the pupil's actions.
+class FormulariView : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit FormulariView(Formulari &model, QWidget *parent = nullptr);
+
+    // Copies every control's state onto its widget.
+    void sync();
+    // One animation step, as the 100 ms timer does it.
+    void tick();
+    PictureView *pictureView() const { return m_picture; }
+    QWidget *widgetFor(const Control &control) const;
+    QAction *actionFor(const Control &control) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildMenus();
+    QWidget *buildToolRow();
+    QWidget *buildFrames();
+    QWidget *buildExerciseArea();
+    QToolButton *toolButton(Control &control, const QString &icon);
+    QRadioButton *option(Control &control, QGroupBox *frame);
+    QAction *menuAction(QMenu *menu, Control &control, const QKeySequence &shortcut, void (Formulari::*handler)());
+    QAction *menuAction(QMenu *menu, Control &control, bool checkable, std::function<void()> handler);
+    void bind(QWidget *widget, Control &control);
+    void handle(const std::function<void()> &handler);
+    void applyControl(const Control &control, QWidget *widget);
+    void showHelp();
+
+    Formulari &m_model;
+    PictureView *m_picture = nullptr;
+    QTimer *m_timer = nullptr;
+    QHash<const Control *, QWidget *> m_widgets;
+    QHash<const Control *, QAction *> m_actions;
+    QHash<const Control *, QMenu *> m_menus;
+    int m_shownFlag = 0;
+    int m_shownFace = 0;
+};
+
+} // namespace cinemoto

@@ -1,0 +1,262 @@
+#include "app/platform/qt_services.h"
+
+#include "app/pictures.h"
+
+#include <QApplication>
+#include <QAudioSink>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QWidget>
+#include <QtEndian>
+#include <chrono>
+#include <cmath>
+
+namespace cinemoto {
+
+MessageBoxService::Answer QtMessageBox::show(Icon icon, const QString &text, const QString &title,
+                                             Buttons buttons, int helpTopic)
+{
+    if (beforeShow)
+        beforeShow();
+    QMessageBox box(m_parent);
+    box.setWindowTitle(title);
+    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    switch (icon) {
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    }
+    if (buttons == Buttons::YesNo)
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    else
+        box.setStandardButtons(QMessageBox::Ok);
+    QPushButton *help = nullptr;
+    if (helpTopic > 0 && m_help) {
+        help = box.addButton(QMessageBox::Help);
+        // The Help button opens the topic and leaves the question open.
+        help->disconnect();
+        QObject::connect(help, &QPushButton::clicked, [this, helpTopic] { m_help->showTopic(helpTopic); });
+    }
+    const int result = box.exec();
+    if (result == QMessageBox::Yes)
+        return Answer::Yes;
+    if (result == QMessageBox::No)
+        return Answer::No;
+    return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+}
+
+void QtMessageBox::beep()
+{
+    QApplication::beep();
+}
+
+QtSound::QtSound() = default;
+QtSound::~QtSound()
+{
+    stop();
+}
+
+int QtSound::deviceCount()
+{
+    return int(QMediaDevices::audioOutputs().size());
+}
+
+namespace {
+
+struct WaveInfo
+{
+    int channels = 0;
+    int sampleRate = 0;
+    int bitsPerSample = 0;
+    QByteArray samples;
+};
+
+// Reads the PCM chunks of a RIFF WAVE file held in memory.
+bool parseWave(const QByteArray &wave, WaveInfo &info)
+{
+    if (wave.size() < 12 || !wave.startsWith("RIFF") || wave.mid(8, 4) != "WAVE")
+        return false;
+    qsizetype pos = 12;
+    while (pos + 8 <= wave.size()) {
+        const QByteArray id = wave.mid(pos, 4);
+        const quint32 size = qFromLittleEndian<quint32>(wave.constData() + pos + 4);
+        const qsizetype body = pos + 8;
+        if (size > quint32(wave.size() - body))
+            return false;
+        if (id == "fmt " && size >= 16) {
+            const char *f = wave.constData() + body;
+            if (qFromLittleEndian<quint16>(f) != 1)
+                return false; // PCM only
+            info.channels = qFromLittleEndian<quint16>(f + 2);
+            info.sampleRate = int(qFromLittleEndian<quint32>(f + 4));
+            info.bitsPerSample = qFromLittleEndian<quint16>(f + 14);
+        } else if (id == "data") {
+            info.samples = wave.mid(body, qsizetype(size));
+        }
+        pos = body + qsizetype(size) + (size & 1);
+    }
+    return info.channels > 0 && info.sampleRate > 0 && !info.samples.isEmpty()
+        && (info.bitsPerSample == 8 || info.bitsPerSample == 16);
+}
+
+} // namespace
+
+int QtSound::play(const QByteArray &wave, bool loop)
+{
+    stop();
+    WaveInfo info;
+    if (!parseWave(wave, info))
+        return 0;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        return 0;
+    QAudioFormat format;
+    format.setChannelCount(info.channels);
+    format.setSampleRate(info.sampleRate);
+    format.setSampleFormat(info.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    if (!device.isFormatSupported(format))
+        return 0;
+    m_samples = info.samples;
+    m_loop = loop;
+    m_buffer.setData(m_samples);
+    m_buffer.open(QIODevice::ReadOnly);
+    m_sink = std::make_unique<QAudioSink>(device, format);
+    QObject::connect(m_sink.get(), &QAudioSink::stateChanged, [this](QAudio::State state) {
+        if (state == QAudio::IdleState && m_sink) {
+            if (m_loop) {
+                m_buffer.seek(0);
+                m_sink->start(&m_buffer);
+            } else {
+                m_sink->stop();
+            }
+        }
+    });
+    m_sink->start(&m_buffer);
+    return m_sink->error() == QAudio::NoError ? 1 : 0;
+}
+
+void QtSound::stop()
+{
+    if (m_sink) {
+        m_sink->disconnect();
+        m_sink->stop();
+        m_sink.reset();
+    }
+    m_buffer.close();
+}
+
+QString QtShell::findExecutable(const QString &name)
+{
+    QStringList candidates;
+    if (name == QLatin1String("calc"))
+        candidates = {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
+                      QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc"),
+                      QStringLiteral("calc.exe")};
+    else if (name == QLatin1String("notepad"))
+        candidates = {QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("kate"),
+                      QStringLiteral("kwrite"), QStringLiteral("mousepad"), QStringLiteral("xed"),
+                      QStringLiteral("pluma"), QStringLiteral("leafpad"), QStringLiteral("notepad.exe")};
+    else
+        candidates = {name};
+    for (const QString &candidate : candidates) {
+        const QString path = QStandardPaths::findExecutable(candidate);
+        if (!path.isEmpty())
+            return path;
+    }
+    return {};
+}
+
+bool QtShell::start(const QString &program, const QStringList &arguments, bool)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+bool QtShell::openUrl(const QString &url)
+{
+    return QDesktopServices::openUrl(QUrl::fromUserInput(url));
+}
+
+void QtClipboard::clear()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtClipboard::setTextAndPicture(const QString &text, int pictureId)
+{
+    auto *data = new QMimeData;
+    data->setText(text);
+    QImage image = renderPicture(pictureId, pictureSize(pictureId));
+    // Pasted into documents without transparency, the picture keeps a white ground.
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter(&flat).drawImage(0, 0, image);
+    data->setImageData(flat);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+bool QtPrinter::printWindow(const QString &windowName)
+{
+    if (beforePrint)
+        beforePrint();
+    QWidget *window = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == windowName && w->isVisible())
+            window = w;
+    }
+    if (!window || QPrinterInfo::availablePrinters().isEmpty())
+        return false;
+    const QImage image = window->grab().toImage();
+    QPrinter printer(QPrinter::HighResolution);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.topLeft(), size), image);
+    return painter.end();
+}
+
+void QtHelpViewer::showTopic(int)
+{
+    if (QFileInfo::exists(m_file))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(m_file));
+}
+
+float QtRandom::next()
+{
+    const double u = std::generate_canonical<double, 32>(m_engine);
+    const float f = float(u);
+    // Rounding to single precision must not reach 1.
+    return f < 1.0f ? f : std::nextafter(1.0f, 0.0f);
+}
+
+void QtRandom::seedFromTimer()
+{
+    m_engine.seed(quint32(std::chrono::steady_clock::now().time_since_epoch().count()));
+}
+
+QString QtProgramFolder::path()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+} // namespace cinemoto

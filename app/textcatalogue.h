@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+namespace cinemoto {
+
+// Every text of the trainer, keyed by number. The same text sits at id, id + 500 and
+// id + 1000 for Catalan, Spanish and English; quiz questions have a block per language.
+class TextCatalogue
+{
+public:
+    // Reads the three language files compiled into the program.
+    static const TextCatalogue &builtIn();
+
+    // Lines "id<TAB>text"; the text runs to the end of the line, blanks included.
+    // Lines starting with '#' and blank lines are skipped. Returns false on a bad line.
+    bool loadFile(const QString &path, QString *error = nullptr);
+    bool loadText(const QString &content, QString *error = nullptr);
+
+    QString text(int id) const { return m_texts.value(id); }
+    bool contains(int id) const { return m_texts.contains(id); }
+    QList<int> ids() const { return m_texts.keys(); }
+
+private:
+    QHash<int, QString> m_texts;
+};
+
+// The language bases of the running trainer.
+struct LanguageBases
+{
+    int language = 1; // 1 Catalan, 2 Spanish, 3 English
+    int textBase() const { return (language - 1) * 500 + 100; }
+    int helpBase() const { return (language - 1) * 100; }
+    int quizBase() const { return (language - 1) * 3000 + 2000; }
+    // Id actually fetched for a text cited by its Catalan id.
+    int textId(int catalanId) const { return textBase() + catalanId - 100; }
+};
+
+} // namespace cinemoto

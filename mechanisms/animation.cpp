@@ -1,0 +1,454 @@
+#include "mechanisms/animation.h"
+
+#include <cmath>
+
+namespace cinemoto {
+
+namespace {
+
+// Fixed cosine/sine pairs of the angular pitches, so that a wheel costs one sine and
+// one cosine per tick whatever its number of teeth.
+struct Step
+{
+    double cos, sin;
+};
+constexpr Step k36{0.809, 0.5878};
+constexpr Step k24{0.9135, 0.4067};
+constexpr Step k18{0.9511, 0.309};
+constexpr Step k9{0.9877, 0.1564};
+
+void advance(double &phase, double step)
+{
+    phase += step;
+    if (phase > kTwoPi)
+        phase -= kTwoPi;
+}
+
+struct Rotor
+{
+    double c, s;
+    explicit Rotor(double phase) : c(std::cos(phase)), s(std::sin(phase)) {}
+    void turn(const Step &d)
+    {
+        const double s2 = s * d.cos + c * d.sin;
+        const double c2 = c * d.cos - s * d.sin;
+        s = s2;
+        c = c2;
+    }
+};
+
+// Left = c R + cx - hl, Top = cy + sense s R - ht.
+void place(Shape &part, const Rotor &r, double radius, double cx, double cy, int sense, double hl, double ht)
+{
+    part.left = float(r.c * radius + cx - hl);
+    part.top = float(cy + sense * r.s * radius - ht);
+}
+
+template <std::size_t N>
+void wheel(std::array<Shape, N> &parts, double phase, double radius, double cx, double cy, int sense,
+           const Step &pitch)
+{
+    Rotor r(phase);
+    for (std::size_t k = 1; k < N; ++k) {
+        place(parts[k], r, radius, cx, cy, sense, 128, 128);
+        r.turn(pitch);
+    }
+}
+
+void mark(Shape &part, double phase, double radius, double cx, double cy, int sense, double topOffset)
+{
+    place(part, Rotor(phase), radius, cx, cy, sense, 75, topOffset);
+}
+
+void bevel(DrawingParts &p)
+{
+    for (int i = 1; i <= 10; ++i) {
+        Line &l = p.linConic[i];
+        l.x1 = float(l.x1 + 1185.0 / 50);
+        l.x2 = float(l.x2 + 2290.0 / 50);
+        if (l.x1 > 3225) {
+            l.x1 = 2040;
+            l.x2 = 1490;
+        }
+    }
+    for (int i = 11; i <= 20; ++i) {
+        Line &l = p.linConic[i];
+        l.y1 = float(l.y1 + 1215.0 / 50);
+        l.y2 = float(l.y2 + 2325.0 / 50);
+        if (l.y1 > 2250) {
+            l.y1 = 1035;
+            l.y2 = 480;
+        }
+    }
+}
+
+void rack(DrawingParts &p, DrawingState &st)
+{
+    advance(st.pinionPhase, st.rackSign * 0.08727);
+    wheel(p.sharodames1, st.pinionPhase + 0.436, 555, 2790, 1360, 1, k36);
+    Shape &bar = p.shaCremallera;
+    bar.left = float(bar.left - st.rackSign * 48.0);
+    if (bar.left > 2355)
+        st.rackSign = 1;
+    if (bar.left < 75)
+        st.rackSign = -1;
+    for (int i = 1; i <= 9; ++i)
+        p.shaCremall[i].left = float(bar.left + 70 + st.threadPitch * (i - 1));
+}
+
+// Crests travel left; the one reaching the end jumps behind the last.
+void wormCrests(DrawingParts &p, const DrawingState &st, int first, double limit, bool withFlanks)
+{
+    const float lastBefore = p.shasensefi[first + 3].left;
+    for (int i = first; i <= first + 3; ++i) {
+        Shape &crest = p.shasensefi[i];
+        const double v = crest.left - 40.0;
+        if (v > limit) {
+            crest.left = float(v);
+        } else {
+            const double previous = i == first ? lastBefore : p.shasensefi[i - 1].left;
+            crest.left = float(previous + st.threadPitch);
+        }
+        if (withFlanks) {
+            p.linSensefi[i].x1 = crest.left + 125;
+            p.linSensefi[i].x2 = crest.left - 100;
+        }
+    }
+}
+
+void worm(DrawingParts &p, DrawingState &st)
+{
+    advance(st.wormWheelPhase, 0.0349);
+    wheel(p.sharodames2, st.wormWheelPhase + 0.21, 1125, 2745, 1830, -1, k18);
+    wormCrests(p, st, 1, 1960, true);
+    wormCrests(p, st, 5, 1860, false);
+}
+
+void simpleTrain(DrawingParts &p, DrawingState &st)
+{
+    advance(st.p10, 0.0873);
+    advance(st.p20, 0.0436);
+    advance(st.p15, 0.0581);
+    const auto &c = st.centres[12];
+    wheel(p.sharodames1, st.p10, 555, c[1], 1515, 1, k36);
+    wheel(p.sharodames2, st.p20 + 0.15, 1125, c[2], 1515, -1, k18);
+    wheel(p.shaboigmes, st.p15 + st.idlerPhase, 844, c[3], 1515, -1, k24);
+}
+
+void compoundTrain(DrawingParts &p, DrawingState &st)
+{
+    advance(st.q1, 0.1);
+    advance(st.q2, 0.05);
+    advance(st.q3, 0.025);
+    const auto &c = st.centres[13];
+    wheel(p.sharodames1, st.q1, 555, c[1], 1515, 1, k36);
+    wheel(p.sharodames3, st.q2 + 0.15, 555, c[2], 1515, -1, k36);
+    Rotor middle(st.q2 + 0.15);
+    Rotor last(st.q3 + 0.25);
+    for (int k = 1; k <= 20; ++k) {
+        // Teeth of the middle wheel facing the last wheel are behind it.
+        const double x = middle.c * 1125;
+        Shape &tooth = p.sharodames2[k];
+        if ((!st.mirrored && x > 865) || (st.mirrored && x < -865)) {
+            tooth.visible = false;
+        } else {
+            tooth.visible = true;
+            place(tooth, middle, 1120, c[2], 1515, -1, 128, 128);
+        }
+        middle.turn(k18);
+        place(p.sharodames4[k], last, 1120, c[3], 1515, 1, 128, 128);
+        last.turn(k18);
+    }
+}
+
+void compoundBelt(DrawingParts &p, DrawingState &st)
+{
+    advance(st.r1, 0.2);
+    advance(st.r2, 0.1);
+    advance(st.r3, 0.05);
+    const auto &c = st.centres[14];
+    mark(p.sharodames[5], st.r1, 445, c[1], 1560, 1, 125);
+    const double x = std::cos(st.r2) * 985 + 2565 - 75;
+    Shape &hidden = p.sharodames[6];
+    if ((!st.mirrored && x > 3340) || (st.mirrored && x < 1675)) {
+        hidden.visible = false;
+    } else {
+        hidden.visible = true;
+        mark(hidden, st.r2, 985, c[2], 1560, 1, 125);
+    }
+    mark(p.sharodames[3], st.r2, 445, c[2], 1560, 1, 125);
+    mark(p.sharodames[4], st.r3, 985, c[3], 1560, 1, 125);
+}
+
+// A link on a sprocket shows only on the side the chain wraps; when one leaves, the
+// straight run starting there restarts from the tangent point.
+void sprocketLink(Shape &link, std::int16_t &shown, bool leaves, bool arrives, Shape &runStart, float runLeft,
+                  float runTop)
+{
+    if (leaves && shown) {
+        shown = 0;
+        link.visible = false;
+        runStart.left = runLeft;
+        runStart.top = runTop;
+    } else if (arrives && !shown) {
+        shown = -1;
+        link.visible = true;
+    }
+}
+
+template <std::size_t N>
+void chainRun(std::array<Shape, N> &run, double firstStep, double spacing, int direction, int sign)
+{
+    run[1].left = float(run[1].left + direction * sign * firstStep * 0.9873);
+    run[1].top = float(run[1].top - sign * firstStep * 0.1586);
+    for (std::size_t i = 2; i < N; ++i) {
+        run[i].left = float(run[i - 1].left + direction * sign * spacing * 2895 / 9);
+        run[i].top = float(run[i - 1].top - sign * spacing * 465 / 9);
+    }
+}
+
+void chain(DrawingParts &p, DrawingState &st)
+{
+    advance(st.pA, 0.1);
+    advance(st.pB, 0.05);
+    const auto &c = st.centres[5];
+    Rotor small(st.pA);
+    for (int k = 1; k <= 10; ++k) {
+        Shape &link = p.shaCadena[k];
+        link.left = float(small.c * 600 + c[1] - 40);
+        link.top = float(small.s * 600 + 1525 - 40);
+        if (!st.mirrored)
+            sprocketLink(link, st.linkShown[k], link.left > 1035, link.left < 1035, p.shaCadena3[1], 1035, 870);
+        else
+            sprocketLink(link, st.linkShown[k], link.left < 4470, link.left > 4470, p.shaCadena3[1], 4470, 2090);
+        small.turn(k18);
+        place(p.sharodames1[k], small, 555, c[1], 1525, 1, 128, 128);
+        small.turn(k18);
+    }
+    chainRun(p.shaCadena3, 53, 0.99, 1, st.motionSign);
+
+    Rotor large(st.pB + 0.15);
+    for (int k = 1; k <= 20; ++k) {
+        Shape &link = p.shaCadena2[k];
+        link.left = float(large.c * 1075 + c[2] - 40);
+        link.top = float(large.s * 1075 + 1525 - 40);
+        std::int16_t &shown = st.linkShown[k + 10];
+        if (!st.mirrored)
+            sprocketLink(link, shown, link.left < 3930, link.left > 3930, p.shaCadena4[1], 3930, 2530);
+        else
+            sprocketLink(link, shown, link.left > 1560, link.left < 1560, p.shaCadena4[1], 1560, 380);
+        large.turn(k9);
+        place(p.sharodames2[k], large, 1025, c[2], 1525, 1, 128, 128);
+        large.turn(k9);
+    }
+    chainRun(p.shaCadena4, 54, 1.01, -1, st.motionSign);
+}
+
+void screw(DrawingParts &p, DrawingState &st)
+{
+    Shape &nut = p.shaFemella;
+    nut.left = float(nut.left - st.motionSign * 10.0);
+    for (int i = 1; i <= 2; ++i) {
+        Line &l = p.linFemella[i];
+        l.x1 = nut.left;
+        l.x2 = nut.left + 600;
+        l.y1 = float(l.y1 - st.motionSign * 150.0);
+        l.y2 = l.y1;
+        if (l.y1 < 570)
+            l.y1 = l.y2 = 2385;
+        if (l.y1 > 2415)
+            l.y1 = l.y2 = 570;
+    }
+    if (nut.left > 4185 || nut.left < 1665)
+        st.motionSign = std::int16_t(-st.motionSign);
+}
+
+void cam(DrawingParts &p, DrawingState &st)
+{
+    advance(st.camPhase, 0.175);
+    const double c = std::cos(st.camPhase);
+    const double s = std::sin(st.camPhase);
+    p.shaLleva.left = float(c * 345 + 2850 - 600);
+    p.shaLleva.top = float(s * 345 + 2115 - 600);
+    p.shaCorro.top = float(p.shaLleva.top + 78.79 * c * c - 310);
+    p.shaseguidor.top = p.shaCorro.top - 820;
+}
+
+void crank(DrawingParts &p, DrawingState &st)
+{
+    st.crankPhase += 0.2;
+    if (st.crankPhase > 6.28)
+        st.crankPhase -= 6.28; // this wheel wraps at 6.28, not at two pi
+    const double s = std::sin(st.crankPhase);
+    const double c = std::cos(st.crankPhase);
+    p.linBiela.x1 = float(c * 570 + 840);
+    p.linBiela.y1 = float(1500 - s * 570);
+    p.shaBiela.left = p.linBiela.x1 - 25;
+    p.shaBiela.top = p.linBiela.y1 - 75;
+    const double d = std::sqrt(2325.0 * 2325.0 - (570 * s) * (570 * s));
+    p.linBiela.x2 = float(c * 570 + 840 + d);
+    p.linPisto.x1 = p.linBiela.x2;
+    p.linPisto.x2 = p.linPisto.x1 + 1725;
+    p.shaPisto.left = p.linBiela.x2 - 50;
+    p.shaFipisto.left = p.linPisto.x2 - 50;
+}
+
+void lever(DrawingParts &p, DrawingState &st)
+{
+    double &t = st.leverAngle;
+    if (t > 0.35)
+        st.motionSign = -1;
+    if (t < 0.015)
+        st.motionSign = 1;
+    t += st.motionSign * 0.015;
+    const double f = st.centres[15][1];
+    const int side = st.leverSide;
+    p.linPalames.x2 = float(f + std::cos(t) * 3400 * side);
+    p.linPalames.y2 = float(1920 - std::sin(t) * 3400);
+    p.linPalames.x1 = float(f - std::cos(t) * 1350 * side);
+    p.linPalames.y1 = float(1920 + std::sin(t) * 1350);
+    p.shaPalames.top = float(std::sin(t - 0.2) * 1200 + 1920 - 250);
+    p.shaPalames.left = float(f - std::cos(t - 0.2) * 1200 * side - 250);
+}
+
+void winch(DrawingParts &p, DrawingState &st)
+{
+    st.winchPhase += st.motionSign * 0.052;
+    const double c = std::cos(st.winchPhase - 1.4);
+    const double s = std::sin(st.winchPhase - 1.4);
+    p.linTorn.x1 = float(2835 - c * 625);
+    p.linTorn.y1 = float(s * 625 + 915);
+    p.shaTorn1[2].left = float(2835 - c * 615 - 68);
+    p.shaTorn1[2].top = float(s * 615 + 915 - 68);
+    if (p.linTorn2.y2 > 2900)
+        st.motionSign = 1;
+    if (p.linTorn2.y2 < 1900)
+        st.motionSign = -1;
+    p.linTorn2.y2 = float(p.linTorn2.y2 - st.motionSign * 28.0);
+    p.shaTorn2.top = float(p.shaTorn2.top - st.motionSign * 28.0);
+}
+
+void pulley(DrawingParts &p, DrawingState &st)
+{
+    if (p.linCorriola[2].y2 > 2800)
+        st.motionSign = 1;
+    if (p.linCorriola[2].y2 < 1600)
+        st.motionSign = -1;
+    p.linCorriola[1].y2 = float(p.linCorriola[1].y2 + st.motionSign * 40.0);
+    p.linCorriola[2].y2 = float(p.linCorriola[2].y2 - st.motionSign * 40.0);
+    p.shaCorriola.top = float(p.shaCorriola.top - st.motionSign * 40.0);
+}
+
+void blockAndTackle(DrawingParts &p, DrawingState &st)
+{
+    if (p.shaPolis[1].top > 1900)
+        st.motionSign = -1;
+    if (p.shaPolis[1].top < 1200)
+        st.motionSign = 1;
+    for (int i = 1; i <= 4; ++i)
+        p.shaPolis[i].top = float(p.shaPolis[i].top + st.motionSign * 15.0);
+    p.linPolis[1].y2 = float(p.linPolis[1].y2 + st.motionSign * 15.0);
+    p.linPolis[2].y2 = float(p.linPolis[2].y2 + st.motionSign * 15.0);
+    p.linPolis[3].y2 = float(p.linPolis[3].y2 - st.motionSign * 30.0);
+}
+
+void inclinedPlane(DrawingParts &p, DrawingState &st)
+{
+    Shape &body = p.shaPla;
+    if (body.top < 50 || body.top > 2150)
+        st.motionSign = std::int16_t(-st.motionSign);
+    body.left = float(body.left + st.motionSign * 40 * std::cos(0.5323));
+    body.top = float(body.top - st.motionSign * 40 * std::sin(0.5323));
+}
+
+int universalJoint(DrawingState &st)
+{
+    if (++st.cardanTicks < 3)
+        return 0;
+    st.cardanTicks = 0;
+    ++st.cardanFrame;
+    if (st.cardanFrame == 4)
+        return 56;
+    if (st.cardanFrame >= 5)
+        st.cardanFrame = 1;
+    return 94 + st.cardanFrame;
+}
+
+} // namespace
+
+int animateMechanism(DrawingParts &p, DrawingState &st, int mechanism)
+{
+    const auto &c = st.centres[mechanism >= 1 && mechanism <= 19 ? mechanism : 0];
+    switch (mechanism) {
+    case 1:
+        advance(st.pA, 0.1);
+        advance(st.pB, 0.05);
+        wheel(p.sharodames1, st.pA, 555, c[1], 1515, 1, k36);
+        wheel(p.sharodames2, st.pB + 0.15, 1125, c[2], 1515, -1, k18);
+        break;
+    case 2:
+        advance(st.pE, 0.2);
+        advance(st.pF, 0.1);
+        mark(p.sharodames[1], st.pE, 445, c[1], 1545, 1, 75);
+        mark(p.sharodames[2], st.pF, 1110, c[2], 1545, 1, 75);
+        break;
+    case 3:
+        bevel(p);
+        break;
+    case 4:
+        advance(st.pE, 0.2);
+        advance(st.pF, 0.1);
+        mark(p.sharodames[1], st.pE, 495, c[1], 1560, 1, 75);
+        mark(p.sharodames[2], st.pF, 1035, c[2], 1560, -1, 75);
+        break;
+    case 5:
+        chain(p, st);
+        break;
+    case 6:
+        return universalJoint(st);
+    case 7:
+        rack(p, st);
+        break;
+    case 8:
+        worm(p, st);
+        break;
+    case 9:
+        screw(p, st);
+        break;
+    case 10:
+        cam(p, st);
+        break;
+    case 11:
+        crank(p, st);
+        break;
+    case 12:
+        simpleTrain(p, st);
+        break;
+    case 13:
+        compoundTrain(p, st);
+        break;
+    case 14:
+        compoundBelt(p, st);
+        break;
+    case 15:
+        lever(p, st);
+        break;
+    case 16:
+        winch(p, st);
+        break;
+    case 17:
+        pulley(p, st);
+        break;
+    case 18:
+        blockAndTackle(p, st);
+        break;
+    case 19:
+        inclinedPlane(p, st);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+} // namespace cinemoto

@@ -1,0 +1,118 @@
+#include "app/format.h"
+#include "app/textcatalogue.h"
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+using namespace cinemoto;
+
+namespace {
+
+const TextCatalogue &texts()
+{
+    return TextCatalogue::builtIn();
+}
+
+QSet<int> mainIds(int language)
+{
+    QSet<int> ids;
+    const int from = (language - 1) * 500 + 101;
+    for (int id : texts().ids()) {
+        if (id >= from && id < from + 499)
+            ids.insert(id - (language - 1) * 500);
+    }
+    return ids;
+}
+
+QString t(int id)
+{
+    return texts().text(id);
+}
+
+} // namespace
+
+TEST(Catalogue, TheThreeLanguagesHoldTheSame316MainIds)
+{
+    const QSet<int> catalan = mainIds(1);
+    EXPECT_EQ(catalan.size(), 316);
+    EXPECT_EQ(mainIds(2), catalan);
+    EXPECT_EQ(mainIds(3), catalan);
+    for (int id : catalan) {
+        for (int language = 1; language <= 3; ++language) {
+            const QString text = t(id + (language - 1) * 500);
+            EXPECT_FALSE(text.contains(QLatin1Char('\t'))) << id;
+            if (id != 392) {
+                EXPECT_FALSE(text.trimmed().isEmpty()) << "empty text " << id << " in language " << language;
+            }
+        }
+    }
+}
+
+TEST(Catalogue, TextsAreFetchedThroughTheLanguageBases)
+{
+    LanguageBases spanish{2};
+    EXPECT_EQ(spanish.textBase(), 600);
+    EXPECT_EQ(spanish.helpBase(), 100);
+    EXPECT_EQ(spanish.textId(401), 901);
+    EXPECT_EQ(t(spanish.textId(401)), QStringLiteral("Engranaje recto"));
+    EXPECT_EQ(spanish.quizBase() + 10 * 1, 5010);
+    EXPECT_EQ(LanguageBases{1}.quizBase(), 2000);
+    EXPECT_EQ(LanguageBases{3}.quizBase() + 10, 8010);
+    EXPECT_EQ(t(LanguageBases{3}.textId(419)), QStringLiteral("Inclined plane"));
+    EXPECT_EQ(t(LanguageBases{1}.textId(417)), QStringLiteral("Corriola"));
+}
+
+TEST(Catalogue, QuotedTextsAreUsedExactly)
+{
+    EXPECT_EQ(t(101), QStringLiteral("La relació de transmissió del mecanisme és "));
+    EXPECT_EQ(t(132), QStringLiteral(" dents"));
+    EXPECT_EQ(t(201), QStringLiteral("rpm"));
+    EXPECT_EQ(t(702), QStringLiteral("1/segundo"));
+    EXPECT_EQ(t(1203), QStringLiteral("2 minutes."));
+    EXPECT_EQ(t(246), QStringLiteral("A quina velocitat gira l'arbre motor "));
+    EXPECT_EQ(t(1246), QStringLiteral("What is the drive shaft's speed "));
+    EXPECT_EQ(t(343), QStringLiteral("Resultat: "));
+    EXPECT_EQ(t(392), QStringLiteral("dd/mm/yy"));
+    EXPECT_EQ(t(1392), QStringLiteral("mm/dd/yy"));
+    EXPECT_EQ(t(448), QStringLiteral("C&opiar a la carpeta"));
+    EXPECT_EQ(t(948), QStringLiteral("C&opiar en el portapapeles"));
+    EXPECT_EQ(t(1453), QStringLiteral("Exi&t"));
+    EXPECT_EQ(t(1457), QStringLiteral("Expert"));
+    EXPECT_EQ(t(384), QStringLiteral("Solucionari activat !"));
+    EXPECT_TRUE(t(884).contains(QStringLiteral("Solucionario")));
+    EXPECT_EQ(t(1301), QStringLiteral("Speed ratio"));
+    EXPECT_EQ(t(580), QStringLiteral("Fes click sobre l'interrogant per començar el test"));
+}
+
+TEST(Catalogue, JoinedSentencesReadRight)
+{
+    // Openings carry no trailing blank where the number brings its own.
+    EXPECT_EQ(t(131) + strInt(40) + t(132), QStringLiteral("La roda conductora té 40 dents"));
+    EXPECT_EQ(t(111) + formatNumber(100, QStringLiteral(" ###0.#0  "), QLatin1Char(',')) + t(201),
+              QStringLiteral("L'arbre motor gira a 100,00  rpm"));
+    EXPECT_EQ(t(1246) + QStringLiteral("(rpm) ?"), QStringLiteral("What is the drive shaft's speed (rpm) ?"));
+    EXPECT_EQ(t(184) + strInt(45) + t(185), QStringLiteral("Molt bé, ho has fet en només 45 segons !"));
+    EXPECT_EQ(t(346) + strInt(3), QStringLiteral("Exercici 3"));
+    for (int language = 0; language < 3; ++language) {
+        for (int id = 111; id <= 163; ++id) {
+            const QString text = t(id + 500 * language);
+            if (texts().contains(id + 500 * language) && id != 132 && id != 134 && id != 139) {
+                EXPECT_FALSE(text.endsWith(QLatin1Char(' '))) << id + 500 * language;
+            }
+        }
+        for (int id : {132, 134, 139, 185, 188})
+            EXPECT_TRUE(t(id + 500 * language).startsWith(QLatin1Char(' '))) << id + 500 * language;
+    }
+}
+
+TEST(Catalogue, BadLinesAreReportedAndBlanksKept)
+{
+    TextCatalogue c;
+    QString error;
+    EXPECT_TRUE(c.loadText(QStringLiteral("# comment\n\n7\t lead and trail \r\n8\tx\ty\n"), &error));
+    EXPECT_EQ(c.text(7), QStringLiteral(" lead and trail "));
+    EXPECT_EQ(c.text(8), QStringLiteral("x\ty"));
+    EXPECT_FALSE(c.loadText(QStringLiteral("abc\tdef\n"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(c.text(999), QString());
+}

@@ -1,0 +1,284 @@
+#include "mechanisms/animation.h"
+#include "support/form_fixture.h"
+
+#include <cmath>
+
+using namespace cinemoto;
+using namespace cinemoto::test;
+
+class Animation : public ::testing::Test
+{
+protected:
+    DrawingParts p;
+    DrawingState st;
+    void SetUp() override
+    {
+        initialLayout(p, st);
+        for (int m : {1, 2, 4, 5, 12, 13, 15})
+            fillWheelCentres(st, m);
+    }
+    void ticks(int mechanism, int n)
+    {
+        for (int i = 0; i < n; ++i)
+            animateMechanism(p, st, mechanism);
+    }
+};
+
+TEST_F(Animation, SpurGearPhaseWrapsAfter63Ticks)
+{
+    ticks(1, 62);
+    EXPECT_GT(st.pA, 6.0);
+    ticks(1, 1);
+    EXPECT_GT(st.pA, 0.0);
+    EXPECT_LT(st.pA, 0.1);
+    // Teeth sit on their rims: the small wheel's at 555 from its centre.
+    const Shape &tooth = p.sharodames1[4];
+    EXPECT_NEAR(std::hypot(tooth.left + 128 - 1950, tooth.top + 128 - 1515), 555, 1.0);
+    const Shape &big = p.sharodames2[17];
+    EXPECT_NEAR(std::hypot(big.left + 128 - 3750, big.top + 128 - 1515), 1125, 2.0);
+}
+
+TEST_F(Animation, MeshingWheelsTurnOppositeWays)
+{
+    showParts(p, st, 1);
+    ticks(1, 1);
+    const float smallTop = p.sharodames1[1].top;
+    const float bigTop = p.sharodames2[1].top;
+    ticks(1, 1);
+    // Starting near angle zero (right of centre), clockwise moves down, anticlockwise up.
+    EXPECT_GT(p.sharodames1[1].top, smallTop);
+    EXPECT_LT(p.sharodames2[1].top, bigTop);
+}
+
+TEST_F(Animation, RackReversesAtBothEndsAndKeepsItsTeethSpacing)
+{
+    std::vector<int> reversals;
+    int sign = st.rackSign;
+    for (int t = 1; t <= 200; ++t) {
+        ticks(7, 1);
+        if (st.rackSign != sign) {
+            reversals.push_back(t);
+            sign = st.rackSign;
+            if (sign == -1)
+                EXPECT_LT(p.shaCremallera.left, 75);
+            else
+                EXPECT_GT(p.shaCremallera.left, 2355);
+        }
+        for (int i = 1; i <= 9; ++i)
+            EXPECT_FLOAT_EQ(p.shaCremall[i].left, p.shaCremallera.left + 70 + 350 * (i - 1));
+    }
+    ASSERT_GE(reversals.size(), 2u);
+    EXPECT_EQ(reversals[0], 48); // 2355 - 48 * 48 = 51 < 75
+}
+
+TEST_F(Animation, BevelLineAtExactly3225WrapsOnlyOnTheNextTick)
+{
+    p.linConic[1].x1 = 3225 - float(1185.0 / 50);
+    ticks(3, 1);
+    EXPECT_FLOAT_EQ(p.linConic[1].x1, 3225);
+    ticks(3, 1);
+    EXPECT_FLOAT_EQ(p.linConic[1].x1, 2040);
+    EXPECT_FLOAT_EQ(p.linConic[1].x2, 1490);
+    p.linConic[11].y1 = 2240;
+    ticks(3, 1);
+    EXPECT_FLOAT_EQ(p.linConic[11].y1, 1035);
+    EXPECT_FLOAT_EQ(p.linConic[11].y2, 480);
+}
+
+TEST_F(Animation, CompoundTrainHidesMiddleTeethBehindTheLastWheel)
+{
+    // Choose q2 so that tooth 1 of the middle wheel has c * 1125 of exactly 866 or 865.
+    for (double x : {866.0, 865.0}) {
+        st.q2 = std::acos(x / 1125) - 0.15 - 0.05;
+        ticks(13, 1);
+        EXPECT_NEAR(std::cos(st.q2 + 0.15) * 1125, x, 1e-6);
+        EXPECT_EQ(p.sharodames2[1].visible, x < 866) << x;
+    }
+    // Mirrored, the hidden side is the left one.
+    st.mirrored = true;
+    st.q2 = M_PI - 0.15 - 0.05;
+    ticks(13, 1);
+    EXPECT_FALSE(p.sharodames2[1].visible);
+}
+
+TEST_F(Animation, UniversalJointCyclesItsFourPictures)
+{
+    std::vector<int> shown;
+    for (int t = 1; t <= 15; ++t) {
+        const int picture = animateMechanism(p, st, 6);
+        if (picture)
+            shown.push_back(picture);
+        else
+            EXPECT_NE(t % 3, 0) << t;
+    }
+    EXPECT_EQ((std::vector<int>{95, 96, 97, 56, 95}), shown);
+}
+
+TEST_F(Animation, CrankWrapsAt628)
+{
+    ticks(11, 32);
+    EXPECT_NEAR(st.crankPhase, 0.12, 1e-9);
+    // The piston pin stays on its line and the rod keeps its length.
+    const double rod = std::hypot(p.linBiela.x2 - p.linBiela.x1, 1500 - p.linBiela.y1);
+    EXPECT_NEAR(rod, 2325, 0.5);
+    EXPECT_FLOAT_EQ(p.linPisto.x2 - p.linPisto.x1, 1725);
+}
+
+TEST_F(Animation, ChainLinkExactlyAtTheTangentIsLeftAlone)
+{
+    // Left of link 1 = cos(pA) * 600 + 1210 - 40 = 1035 exactly.
+    const double c = (1035.0 - 1210 + 40) / 600;
+    st.pA = std::acos(c) - 0.1;
+    st.linkShown[1] = -1;
+    p.shaCadena[1].visible = true;
+    ticks(5, 1);
+    EXPECT_FLOAT_EQ(p.shaCadena[1].left, 1035);
+    EXPECT_EQ(st.linkShown[1], -1);
+    EXPECT_TRUE(p.shaCadena[1].visible);
+    st.linkShown[1] = 0;
+    st.pA -= 0.1;
+    ticks(5, 1);
+    EXPECT_EQ(st.linkShown[1], 0);
+}
+
+TEST_F(Animation, ChainRunRestartsAtTheTangentPointWhenALinkLeaves)
+{
+    showParts(p, st, 5);
+    for (int t = 0; t < 7; ++t)
+        ticks(5, 1);
+    int hiddenSmall = 0;
+    for (int k = 1; k <= 10; ++k)
+        hiddenSmall += !p.shaCadena[k].visible;
+    EXPECT_GE(hiddenSmall, 4);
+    EXPECT_LE(hiddenSmall, 6);
+    // The run leaves from the tangent point towards the large sprocket.
+    EXPECT_GT(p.shaCadena3[1].left, 1035);
+    EXPECT_LT(p.shaCadena3[1].left, 1035 + 7 * 53);
+    EXPECT_NEAR(p.shaCadena3[9].left - p.shaCadena3[1].left, 8 * 0.99 * 2895 / 9, 0.5);
+}
+
+TEST_F(Animation, ScrewThreadLineResetsInTheSameTick)
+{
+    p.linFemella[1].y1 = p.linFemella[1].y2 = 580;
+    ticks(9, 1);
+    EXPECT_FLOAT_EQ(p.linFemella[1].y1, 2385);
+    EXPECT_FLOAT_EQ(p.linFemella[1].y2, 2385);
+    EXPECT_FLOAT_EQ(p.linFemella[1].x2 - p.linFemella[1].x1, 600);
+    // The nut turns back at the first tick it passes an end.
+    EXPECT_EQ(st.motionSign, -1); // 1665 - 10 < 1665
+    p.shaFemella.left = 4180;
+    ticks(9, 1);
+    EXPECT_EQ(st.motionSign, -1);
+    ticks(9, 1);
+    EXPECT_EQ(st.motionSign, 1);
+}
+
+TEST_F(Animation, LeverSwingsBetweenItsLimits)
+{
+    ticks(15, 1);
+    EXPECT_EQ(st.motionSign, 1);
+    EXPECT_NEAR(st.leverAngle, 0.015, 1e-12);
+    double lo = 1, hi = 0;
+    for (int t = 0; t < 200; ++t) {
+        ticks(15, 1);
+        lo = std::min(lo, st.leverAngle);
+        hi = std::max(hi, st.leverAngle);
+    }
+    EXPECT_GT(hi, 0.35);
+    EXPECT_LT(hi, 0.37);
+    EXPECT_LT(lo, 0.016);
+    EXPECT_GT(lo, -0.001);
+    // The bar passes through the fulcrum.
+    const double t = st.leverAngle;
+    EXPECT_NEAR(p.linPalames.x1 + std::cos(t) * 1350, 2100, 0.5);
+}
+
+TEST_F(Animation, LoadsAtTheLimitDoNotReverseYet)
+{
+    p.linCorriola[2].y2 = 2800;
+    st.motionSign = -1;
+    ticks(17, 1);
+    EXPECT_EQ(st.motionSign, -1);
+    EXPECT_FLOAT_EQ(p.linCorriola[2].y2, 2840);
+    ticks(17, 1);
+    EXPECT_EQ(st.motionSign, 1);
+    p.linTorn2.y2 = 2900;
+    st.motionSign = -1;
+    ticks(16, 1);
+    EXPECT_EQ(st.motionSign, -1);
+    ticks(16, 1);
+    EXPECT_EQ(st.motionSign, 1);
+}
+
+TEST_F(Animation, BlockAndTackleRopeEndMovesTwiceAsFar)
+{
+    const float block = p.shaPolis[1].top;
+    const float end = p.linPolis[3].y2;
+    ticks(18, 10);
+    EXPECT_FLOAT_EQ(p.shaPolis[1].top - block, 150);
+    EXPECT_FLOAT_EQ(end - p.linPolis[3].y2, 300);
+}
+
+TEST_F(Animation, InclinedPlaneBodyStaysNearItsLimits)
+{
+    float lo = 1e9, hi = -1e9;
+    for (int t = 0; t < 600; ++t) {
+        ticks(19, 1);
+        lo = std::min(lo, p.shaPla.top);
+        hi = std::max(hi, p.shaPla.top);
+    }
+    EXPECT_GT(lo, 50 - 2 * 20.31);
+    EXPECT_LT(hi, 2150 + 2 * 20.31);
+    EXPECT_LT(lo, 50);
+    EXPECT_GT(hi, 2150);
+}
+
+TEST_F(Animation, MotionSignCarriesOverBetweenMechanisms)
+{
+    // The pulley reverses the shared direction; the inclined plane starts from it.
+    p.linCorriola[2].y2 = 1590;
+    ticks(17, 1);
+    EXPECT_EQ(st.motionSign, -1);
+    const float top = p.shaPla.top;
+    ticks(19, 1);
+    EXPECT_GT(p.shaPla.top, top); // moving down the slope
+}
+
+TEST_F(Animation, WormCrestJumpsBehindTheLastOne)
+{
+    p.shasensefi[1].left = 1990; // 1950 is not beyond 1960
+    const float fourth = p.shasensefi[4].left;
+    ticks(8, 1);
+    EXPECT_FLOAT_EQ(p.shasensefi[1].left, fourth + 350);
+    EXPECT_FLOAT_EQ(p.linSensefi[1].x1, p.shasensefi[1].left + 125);
+    EXPECT_FLOAT_EQ(p.linSensefi[1].x2, p.shasensefi[1].left - 100);
+}
+
+TEST_F(Animation, CamRollerFollowsTheDisc)
+{
+    ticks(10, 5);
+    const double c = std::cos(st.camPhase);
+    EXPECT_NEAR(p.shaCorro.top, p.shaLleva.top + 78.79 * c * c - 310, 0.01);
+    EXPECT_FLOAT_EQ(p.shaseguidor.top, p.shaCorro.top - 820);
+    EXPECT_FLOAT_EQ(p.shaCorro.left, 2730);
+}
+
+// The clock of the tick shows minutes and seconds only while a run is active.
+class AnimationClock : public FormFixture
+{
+};
+
+TEST_F(AnimationClock, ClockTextOnlyChangesWhileARunIsActive)
+{
+    start(1);
+    c().txtTemps.caption = QStringLiteral("1:23");
+    fakes.clock.advanceMs(5000);
+    form->timAnima_Timer();
+    EXPECT_EQ(c().txtTemps.caption, QStringLiteral("1:23"));
+    st().exerciseRunning = True;
+    st().startTime = fakes.clock.nowMs();
+    fakes.clock.advanceMs(187400);
+    form->timAnima_Timer();
+    EXPECT_EQ(c().txtTemps.caption, QStringLiteral("3:07"));
+    EXPECT_EQ(st().clockTime, 187400);
+}

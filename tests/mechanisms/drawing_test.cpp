@@ -1,0 +1,153 @@
+#include "mechanisms/animation.h"
+#include "support/form_fixture.h"
+
+using namespace cinemoto;
+using namespace cinemoto::test;
+
+class Drawing : public FormFixture
+{
+protected:
+    void SetUp() override { start(1); }
+    void choose(int type, int mechanism)
+    {
+        form->selectOption(c().opttipus[type]);
+        form->selectOption(c().optsistema[mechanism]);
+    }
+    int visibleParts()
+    {
+        int n = 0;
+        form->parts.forEachShape([&n](const Shape &s) { n += s.visible; });
+        form->parts.forEachLine([&n](const Line &l) { n += l.visible; });
+        return n;
+    }
+};
+
+TEST_F(Drawing, EachMechanismShowsItsOwnParts)
+{
+    const int expected[] = {0, 30, 2, 20, 2, 78, 0, 20, 35, 3, 4, 5, 45, 60, 4, 2, 5, 3, 7, 1};
+    for (int m = 1; m <= 19; ++m) {
+        form->showMechanismParts(m);
+        EXPECT_EQ(visibleParts(), expected[m]) << "mechanism " << m;
+    }
+}
+
+TEST_F(Drawing, AMechanismChangeHidesThePictureUntilTheNextTick)
+{
+    form->timAnima_Timer();
+    EXPECT_TRUE(c().imgMeca.visible);
+    choose(2, 1);
+    EXPECT_FALSE(c().imgMeca.visible);
+    EXPECT_TRUE(form->picturePending);
+    EXPECT_EQ(c().imgMeca.picture, 51);
+    form->timAnima_Timer();
+    EXPECT_TRUE(c().imgMeca.visible);
+    EXPECT_FALSE(form->picturePending);
+}
+
+TEST_F(Drawing, TheChangeSequenceAlwaysLeavesThePlainPicture)
+{
+    choose(2, 12);
+    form->loadMechanismPicture(true);
+    EXPECT_TRUE(form->drawing.mirrored);
+    EXPECT_TRUE(c().imgMeca.pictureMirrored);
+    EXPECT_EQ(form->drawing.motionSign, -1);
+    EXPECT_DOUBLE_EQ(form->drawing.centres[12][1], 3120);
+    EXPECT_DOUBLE_EQ(form->drawing.idlerPhase, 0.05);
+    form->selectOption(c().optsistema[13]);
+    form->selectOption(c().optsistema[12]);
+    EXPECT_FALSE(form->drawing.mirrored);
+    EXPECT_FALSE(c().imgMeca.pictureMirrored);
+    EXPECT_DOUBLE_EQ(form->drawing.centres[12][1], 2550);
+    EXPECT_DOUBLE_EQ(form->drawing.centres[12][3], 1005);
+    EXPECT_DOUBLE_EQ(form->drawing.idlerPhase, 0.2);
+    EXPECT_EQ(form->drawing.motionSign, -1); // not reset by a change of mechanism
+}
+
+TEST_F(Drawing, MirroringOnlyWhenItChangesTouchesTheCentres)
+{
+    choose(1, 15);
+    form->timAnima_Timer();
+    form->loadMechanismPicture(false); // already plain: picture replaced, still shown
+    EXPECT_TRUE(c().imgMeca.visible);
+    form->loadMechanismPicture(true);
+    EXPECT_FALSE(c().imgMeca.visible);
+    EXPECT_DOUBLE_EQ(form->drawing.centres[15][1], 3570);
+    EXPECT_EQ(form->drawing.leverSide, -1);
+    form->timAnima_Timer();
+    form->loadMechanismPicture(true);
+    EXPECT_TRUE(c().imgMeca.visible);
+    form->loadMechanismPicture(false);
+    EXPECT_EQ(form->drawing.motionSign, 1);
+    EXPECT_DOUBLE_EQ(form->drawing.centres[15][1], 2100);
+}
+
+TEST_F(Drawing, PicturesOfTheFixedMechanismsAreNeverMirrored)
+{
+    for (int m : {3, 6, 7, 8, 9, 10, 11, 16, 17, 18, 19}) {
+        st().mechanism = m;
+        const auto before = form->drawing.centres;
+        form->loadMechanismPicture(true);
+        EXPECT_FALSE(c().imgMeca.pictureMirrored) << m;
+        EXPECT_FALSE(form->drawing.mirrored) << m;
+        EXPECT_EQ(form->drawing.centres, before) << m;
+    }
+}
+
+TEST_F(Drawing, CompoundDrivesShareTheirShafts)
+{
+    choose(2, 13);
+    form->loadMechanismPicture(true);
+    EXPECT_EQ(form->drawing.centres[13], form->drawing.centres[14]);
+    EXPECT_DOUBLE_EQ(form->drawing.centres[14][2], 3105);
+}
+
+TEST_F(Drawing, ChainLinksAllComeBackAfterAnotherMechanism)
+{
+    choose(2, 5);
+    for (int i = 0; i < 5; ++i)
+        form->timAnima_Timer();
+    int hidden = 0;
+    for (int k = 1; k <= 30; ++k)
+        hidden += form->drawing.linkShown[k] == 0;
+    EXPECT_GT(hidden, 0);
+    form->selectOption(c().optsistema[1]);
+    form->selectOption(c().optsistema[5]);
+    for (int k = 1; k <= 30; ++k)
+        EXPECT_EQ(form->drawing.linkShown[k], -1);
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_TRUE(form->parts.shaCadena[k].visible);
+    EXPECT_EQ(form->drawing.motionSign, 1);
+}
+
+TEST_F(Drawing, TheSoundLoopFollowsAMechanismChange)
+{
+    form->cmdSo_Click();
+    EXPECT_TRUE(form->soundOn);
+    choose(3, 9);
+    EXPECT_TRUE(form->soundOn);
+    EXPECT_EQ(fakes.sound.stops, 0);
+    form->cmdSo_Click();
+    EXPECT_FALSE(form->soundOn);
+    choose(3, 10);
+    EXPECT_FALSE(form->soundOn);
+}
+
+TEST(InitialLayout, PlacesTheFixedGeometry)
+{
+    DrawingParts p;
+    DrawingState st;
+    initialLayout(p, st);
+    EXPECT_FLOAT_EQ(p.linConic[10].x1, 2040 + 118.5f * 9);
+    EXPECT_FLOAT_EQ(p.linConic[10].x2, 1490 + 229.0f * 9);
+    EXPECT_FLOAT_EQ(p.linConic[20].y2, 480 + 232.5f * 9);
+    EXPECT_FLOAT_EQ(p.shasensefi[5].left, 2035);
+    EXPECT_FLOAT_EQ(p.linSensefi[2].x1, 1860 + 350 + 125);
+    EXPECT_FLOAT_EQ(p.linSensefi[2].y2, 270 - 125);
+    EXPECT_FLOAT_EQ(p.shaCremall[9].left, 2355 + 70 + 350 * 8);
+    EXPECT_FLOAT_EQ(p.shaPolis[4].top, 2085);
+    EXPECT_DOUBLE_EQ(st.threadPitch, 350);
+    EXPECT_EQ(st.rackSign, 1);
+    EXPECT_EQ(st.motionSign, 1);
+    EXPECT_FLOAT_EQ(p.shaCorro.left, 2730);
+    EXPECT_FLOAT_EQ(p.shaseguidor.left, 2790);
+}

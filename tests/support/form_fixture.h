@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/formulari.h"
+#include "mechanisms/catalogue.h"
+#include "support/fakes.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <memory>
+
+namespace cinemoto::test {
+
+// A started main-window model in a program folder of its own, with the fakes behind it.
+class FormFixture : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    FakeServices fakes;
+    std::unique_ptr<Formulari> form;
+
+    void writeSettings(const QByteArray &bytes)
+    {
+        QFile file(dir.filePath(QStringLiteral("cinemoto.ini")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // Starts the trainer with the given language written by the installer.
+    void start(int language = 1)
+    {
+        writeSettings(QByteArray(1, char(language)) + QByteArray(1, '\0'));
+        startAsIs();
+    }
+
+    void startAsIs()
+    {
+        fakes.folder.folder = dir.path();
+        form = std::make_unique<Formulari>(fakes.all(), TextCatalogue::builtIn());
+        form->Form_Load();
+    }
+
+    FormControls &c() { return form->c; }
+    ExerciseState &st() { return form->st; }
+
+    // Mechanisms whose option is visible, top to bottom.
+    std::vector<int> visibleMechanisms()
+    {
+        std::vector<std::pair<int, int>> shown;
+        for (int m = 1; m <= mechanismCount; ++m) {
+            if (form->c.optsistema[m].visible)
+                shown.push_back({mechanismInfo(m).position, m});
+        }
+        std::sort(shown.begin(), shown.end());
+        std::vector<int> result;
+        for (const auto &entry : shown)
+            result.push_back(entry.second);
+        return result;
+    }
+};
+
+} // namespace cinemoto::test

@@ -1,0 +1,176 @@
+#include "app/formulari_view.h"
+#include "mechanisms/picture_view.h"
+#include "support/form_fixture.h"
+#include "support/qt_app.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace cinemoto;
+using namespace cinemoto::test;
+
+class MainWindow : public FormFixture
+{
+protected:
+    std::unique_ptr<FormulariView> view;
+    void open(int language)
+    {
+        app();
+        start(language);
+        view = std::make_unique<FormulariView>(*form);
+        view->resize(960, 640);
+        view->show();
+        view->tick();
+        QApplication::processEvents();
+    }
+    template <typename W>
+    W *widget(const Control &control)
+    {
+        auto *w = qobject_cast<W *>(view->widgetFor(control));
+        EXPECT_NE(w, nullptr) << control.name.toStdString() << control.index;
+        return w;
+    }
+};
+
+TEST_F(MainWindow, EveryControlHasAWidgetWithItsNameAndAnAccessibleName)
+{
+    open(1);
+    int checked = 0;
+    for (Control *control : c().all()) {
+        if (control == &c().form)
+            continue;
+        QWidget *w = view->widgetFor(*control);
+        QAction *a = view->actionFor(*control);
+        const bool isMenu = control->kind == Control::Kind::Menu;
+        EXPECT_TRUE(w || a || isMenu) << control->name.toStdString() << control->index;
+        if (w) {
+            const QString expected = control->index ? control->name + QLatin1Char('_') + QString::number(control->index)
+                                                    : control->name;
+            EXPECT_EQ(w->objectName(), expected);
+            const bool named = !w->accessibleName().isEmpty();
+            const bool mayBeUnnamed = control == &c().txtTemps || control == &c().imgCara
+                || control == &c().lblPregunta || control == &c().lblComentari || control == &c().lblRelacio
+                || control == &c().txtMotor || control == &c().txtCentral || control == &c().txtResistent
+                || control == &c().txtSolucio || control->name.startsWith(QLatin1String("lbl"));
+            EXPECT_TRUE(named || mayBeUnnamed) << control->name.toStdString() << control->index;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 50);
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("Cinemoto 3.2"));
+    EXPECT_EQ(widget<QToolButton>(c().cmdNet)->accessibleName(), QStringLiteral("Internet"));
+    EXPECT_EQ(widget<QToolButton>(c().cmdCalculadora)->accessibleName(),
+              QStringLiteral("Obre la calculadora per defecte de Windows"));
+}
+
+TEST_F(MainWindow, MenusCarryTheirShortcutsAndTicks)
+{
+    open(1);
+    EXPECT_EQ(view->actionFor(c().menCalculadora)->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+    EXPECT_EQ(view->actionFor(c().menCopiar)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(view->actionFor(c().menRealitzats)->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
+    EXPECT_EQ(view->actionFor(c().menImprimir)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(view->actionFor(c().menNouexamen)->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    EXPECT_EQ(view->actionFor(c().menNouexercici)->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    EXPECT_EQ(view->actionFor(c().menSortir)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(view->actionFor(c().menContinguts)->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+    EXPECT_TRUE(view->actionFor(c().menDificil[2])->isChecked());
+    EXPECT_TRUE(view->actionFor(c().optUnitats[1])->isChecked());
+    EXPECT_TRUE(view->actionFor(c().menllengua[1])->isChecked());
+    EXPECT_EQ(view->actionFor(c().menSortir)->text(), QStringLiteral("&Sortir"));
+    const QList<QAction *> tops = view->menuBar()->actions();
+    ASSERT_EQ(tops.size(), 5);
+    EXPECT_EQ(tops[0]->text(), QStringLiteral("&Opcions"));
+    EXPECT_EQ(tops[4]->text(), QStringLiteral("&Ajuda"));
+}
+
+TEST_F(MainWindow, ClicksReachTheModelAndItsStateReachesTheWidgets)
+{
+    open(1);
+    QRadioButton *transformation = widget<QRadioButton>(c().opttipus[3]);
+    QTest::mouseClick(transformation, Qt::LeftButton);
+    EXPECT_EQ(st().mechanism, 11);
+    EXPECT_TRUE(widget<QRadioButton>(c().optsistema[11])->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>(c().optsistema[17])->isVisibleTo(view.get()));
+    EXPECT_TRUE(widget<QRadioButton>(c().optsistema[9])->isVisibleTo(view.get()));
+    EXPECT_FALSE(widget<QRadioButton>(c().opttipus[1])->isChecked());
+
+    // Clicking a selected option keeps it selected.
+    QTest::mouseClick(widget<QRadioButton>(c().optsistema[11]), Qt::LeftButton);
+    EXPECT_TRUE(widget<QRadioButton>(c().optsistema[11])->isChecked());
+
+    view->actionFor(c().menDificil[3])->trigger();
+    EXPECT_EQ(st().level, 3);
+    EXPECT_TRUE(view->actionFor(c().optAleatoriunit)->isChecked());
+    EXPECT_FALSE(view->actionFor(c().optUnitats[1])->isEnabled());
+    EXPECT_FALSE(widget<QGroupBox>(c().fratipo)->isEnabled());
+}
+
+TEST_F(MainWindow, TheFlagButtonSwitchesLanguageAndLetsGoOfTheFocus)
+{
+    open(1);
+    QToolButton *flag = widget<QToolButton>(c().cmdIdioma);
+    flag->setFocus();
+    QTest::mouseClick(flag, Qt::LeftButton);
+    EXPECT_EQ(form->lang.language, 2);
+    EXPECT_FALSE(flag->hasFocus());
+    EXPECT_EQ(widget<QGroupBox>(c().fraSistema)->title(), QStringLiteral("Mecanismo"));
+    EXPECT_EQ(widget<QRadioButton>(c().optsistema[17])->text(), QStringLiteral("Polea simple"));
+    EXPECT_TRUE(view->actionFor(c().menllengua[2])->isChecked());
+    view->actionFor(c().menllengua[3])->trigger();
+    EXPECT_EQ(widget<QPushButton>(c().cmdNou)->text(), QStringLiteral("Exercise"));
+}
+
+TEST_F(MainWindow, F1OpensTheTopicOfTheFocusedControlElseTheWindow)
+{
+    open(2);
+    widget<QPushButton>(c().cmdNou)->setFocus();
+    QTest::keyClick(view.get(), Qt::Key_F1);
+    ASSERT_FALSE(fakes.help.topics.empty());
+    EXPECT_EQ(fakes.help.topics.back(), 112);
+    widget<QRadioButton>(c().optsistema[17])->setFocus();
+    QTest::keyClick(view.get(), Qt::Key_F1);
+    EXPECT_EQ(fakes.help.topics.back(), 167); // from the mechanism frame
+}
+
+TEST_F(MainWindow, ExitClosesTheWindow)
+{
+    open(1);
+    view->actionFor(c().menSortir)->trigger();
+    EXPECT_TRUE(form->isClosed());
+    EXPECT_FALSE(view->isVisible());
+}
+
+TEST_F(MainWindow, TextsFitInEveryLanguage)
+{
+    const char *names[] = {"", "ca", "es", "en"};
+    for (int language = 1; language <= 3; ++language) {
+        open(language);
+        for (int type = 1; type <= 3; ++type) {
+            QTest::mouseClick(widget<QRadioButton>(c().opttipus[type]), Qt::LeftButton);
+            QApplication::processEvents();
+            for (Control *control : c().all()) {
+                auto *radio = qobject_cast<QRadioButton *>(view->widgetFor(*control));
+                if (!radio || !radio->isVisibleTo(view.get()))
+                    continue;
+                EXPECT_GE(radio->width(), radio->sizeHint().width())
+                    << "cut: " << radio->text().toStdString() << " in " << names[language];
+            }
+            for (const Control *frame : {&c().fratipo, &c().fraSistema, &c().fraExercici}) {
+                auto *box = widget<QGroupBox>(*frame);
+                EXPECT_GE(box->height(), box->sizeHint().height()) << box->title().toStdString();
+            }
+        }
+        QTest::mouseClick(widget<QRadioButton>(c().opttipus[1]), Qt::LeftButton);
+        view->tick();
+        QApplication::processEvents();
+        saveScreenshot(view->grab().toImage(), QStringLiteral("main_window_%1").arg(QLatin1String(names[language])));
+        view.reset();
+    }
+}
