@@ -83,6 +83,10 @@ FormulariView::FormulariView(Formulari &model, QWidget *parent) : QMainWindow(pa
 
 void FormulariView::bind(QWidget *widget, Control &control)
 {
+    // Hidden parts of the exercise keep their room, so nothing jumps while a pupil works.
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(control.kind != Control::Kind::Option);
+    widget->setSizePolicy(policy);
     widget->setObjectName(control.index ? QStringLiteral("%1_%2").arg(control.name).arg(control.index)
                                         : control.name);
     m_widgets.insert(&control, widget);
@@ -222,7 +226,8 @@ QWidget *FormulariView::buildFrames()
         auto *box = new QGroupBox;
         bind(box, control);
         auto *inner = new QVBoxLayout(box);
-        inner->setSpacing(2);
+        inner->setSpacing(1);
+        inner->setContentsMargins(8, 4, 8, 4);
         layout->addWidget(box);
         return box;
     };
@@ -239,17 +244,36 @@ QWidget *FormulariView::buildFrames()
                      [](int a, int b) { return mechanismInfo(a).position < mechanismInfo(b).position; });
     for (int m : order)
         option(c.optsistema[m], mechanisms);
-    // Room for the longest list, so the frames below do not jump when the type changes.
-    const int optionHeight = mechanisms->layout()->itemAt(0)->widget()->sizeHint().height() + 2;
-    mechanisms->setMinimumHeight(optionHeight * 10 + 30);
+    // Room for the longest list (ten mechanisms), so the frames below do not jump when
+    // the type changes.
+    for (int i = 0; i < mechanismCount - 10; ++i)
+        m_widgets.value(&c.optsistema[order[std::size_t(i)]])->hide();
+    mechanisms->setMinimumHeight(mechanisms->sizeHint().height());
+    static_cast<QVBoxLayout *>(mechanisms->layout())->addStretch(1);
 
     QGroupBox *exercises = frame(c.fraExercici);
     for (int k = 1; k <= 5; ++k)
         option(c.optExercici[k], exercises);
     option(c.optAleatoriexer, exercises);
-    exercises->setMinimumHeight(optionHeight * 6 + 30);
+    exercises->setMinimumHeight(exercises->sizeHint().height());
+    static_cast<QVBoxLayout *>(exercises->layout())->addStretch(1);
+    static_cast<QVBoxLayout *>(types->layout())->addStretch(1);
     layout->addStretch(1);
-    column->setMinimumWidth(250);
+    // Wide enough for the longest name any option can take, in any language.
+    QRadioButton probe;
+    int widest = 0;
+    for (int language = 0; language < 3; ++language) {
+        const auto measure = [&](int from, int to) {
+            for (int id = from; id <= to; ++id) {
+                probe.setText(m_model.catalogue().text(id + 500 * language));
+                widest = std::max(widest, probe.sizeHint().width());
+            }
+        };
+        measure(301, 340);
+        measure(401, 427);
+        measure(560, 566);
+    }
+    column->setMinimumWidth(widest + 24);
     return column;
 }
 

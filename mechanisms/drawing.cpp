@@ -131,8 +131,11 @@ void DrawingParts::forEachShape(const std::function<void(const Shape &)> &f) con
     f(shaseguidor);
     f(shaCorro);
     f(shaFipisto);
+    f(shaBiela);
+    f(shaPisto);
     f(shaPalames);
     f(shaTorn2);
+    each(shaTorn1, f);
     f(shaCorriola);
     f(shaPolis[4]);
     f(shaPolis[2]);

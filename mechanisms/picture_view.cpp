@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 namespace cinemoto {
 
@@ -122,7 +123,11 @@ void PictureView::paintEvent(QPaintEvent *)
     p.fillRect(rect(), palette().window());
     if (!m_model.c.imgMeca.visible)
         return;
-    paintScene(p, QSizeF(size()));
+    // The picture keeps its proportions, centred in the room it is given.
+    const double s = scale();
+    const QSizeF area(designWidth * s, designHeight * s);
+    p.translate(std::floor((width() - area.width()) / 2), 0);
+    paintScene(p, area);
 }
 
 void PictureView::mousePressEvent(QMouseEvent *event)

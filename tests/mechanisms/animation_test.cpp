@@ -166,10 +166,10 @@ TEST_F(Animation, ScrewThreadLineResetsInTheSameTick)
     EXPECT_FLOAT_EQ(p.linFemella[1].x2 - p.linFemella[1].x1, 600);
     // The nut turns back at the first tick it passes an end.
     EXPECT_EQ(st.motionSign, -1); // 1665 - 10 < 1665
-    p.shaFemella.left = 4180;
-    ticks(9, 1);
+    p.shaFemella.left = 4170;
+    ticks(9, 1); // at 4180, not beyond 4185
     EXPECT_EQ(st.motionSign, -1);
-    ticks(9, 1);
+    ticks(9, 1); // at 4190
     EXPECT_EQ(st.motionSign, 1);
 }
 
