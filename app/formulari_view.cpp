@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -260,19 +261,21 @@ QWidget *FormulariView::buildFrames()
     static_cast<QVBoxLayout *>(types->layout())->addStretch(1);
     layout->addStretch(1);
     // Wide enough for the longest name any option can take, in any language.
-    QRadioButton probe;
+    const QRadioButton *sample = static_cast<QRadioButton *>(m_widgets.value(&c.opttipus[1]));
+    const QFontMetrics fm(sample->font());
+    const int indicator = sample->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+        + sample->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 8;
     int widest = 0;
-    for (int language = 0; language < 3; ++language) {
-        const auto measure = [&](int from, int to) {
-            for (int id = from; id <= to; ++id) {
-                probe.setText(m_model.catalogue().text(id + 500 * language));
-                widest = std::max(widest, probe.sizeHint().width());
-            }
-        };
-        measure(301, 340);
-        measure(401, 427);
-        measure(560, 566);
-    }
+    const auto measure = [&](int from, int to) {
+        for (int language = 0; language < 3; ++language) {
+            for (int id = from; id <= to; ++id)
+                widest = std::max(widest, fm.horizontalAdvance(m_model.catalogue().text(id + 500 * language)));
+        }
+    };
+    measure(301, 340);
+    measure(401, 427);
+    measure(560, 566);
+    widest += indicator;
     column->setMinimumWidth(widest + 24);
     return column;
 }

@@ -21,22 +21,10 @@ QSvgRenderer *renderer(const QString &path)
     return it->get();
 }
 
+// Icons are drawn by the SVG icon engine when first painted, at the size needed.
 QIcon iconFrom(const QString &path)
 {
-    QSvgRenderer *r = renderer(path);
-    QIcon icon;
-    if (!r)
-        return icon;
-    const QSize base = r->defaultSize();
-    for (int scale : {1, 2, 3}) {
-        QImage image(base * scale, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        r->render(&p);
-        p.end();
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
-    return icon;
+    return QFile::exists(path) ? QIcon(path) : QIcon();
 }
 
 } // namespace
