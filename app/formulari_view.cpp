@@ -86,7 +86,8 @@ void FormulariView::bind(QWidget *widget, Control &control)
 {
     // Hidden parts of the exercise keep their room, so nothing jumps while a pupil works.
     QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(control.kind != Control::Kind::Option);
+    // Only the mechanism list changes length: it shows the mechanisms of one type.
+    policy.setRetainSizeWhenHidden(control.name != QLatin1String("optsistema"));
     widget->setSizePolicy(policy);
     widget->setObjectName(control.index ? QStringLiteral("%1_%2").arg(control.name).arg(control.index)
                                         : control.name);
