@@ -68,6 +68,7 @@ public:
     std::int16_t soundDevices = 0;
     bool soundOn = false;
     bool picturePending = true;
+    bool drawingMoved = false; // the last tick changed what the picture area shows
     bool examSaved = false;
     QString lastExamName;
     const QString newLine = QStringLiteral("\r\n");

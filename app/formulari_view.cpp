@@ -443,7 +443,7 @@ void FormulariView::tick()
         applyControl(c.txtTemps, clock);
     if (m_picture->isVisibleTo(this) != c.imgMeca.visible)
         m_picture->setVisible(c.imgMeca.visible);
-    if (c.imgMeca.visible)
+    if (c.imgMeca.visible && m_model.drawingMoved)
         m_picture->update();
 }
 

@@ -50,11 +50,16 @@ void Formulari::timAnima_Timer()
         st.clockTime = m_services.clock->nowMs() - st.startTime;
         c.txtTemps.caption = clockText(st.clockTime);
     }
-    if (const int picture = animateMechanism(parts, drawing, st.mechanism))
+    // Only the universal joint can have a tick in which nothing moves.
+    drawingMoved = st.mechanism != 6;
+    if (const int picture = animateMechanism(parts, drawing, st.mechanism)) {
+        drawingMoved = drawingMoved || picture != c.imgMeca.picture;
         c.imgMeca.picture = picture;
+    }
     if (picturePending) {
         c.imgMeca.visible = true;
         picturePending = false;
+        drawingMoved = true;
     }
 }
 

@@ -151,3 +151,20 @@ TEST(InitialLayout, PlacesTheFixedGeometry)
     EXPECT_FLOAT_EQ(p.shaCorro.left, 2730);
     EXPECT_FLOAT_EQ(p.shaseguidor.left, 2790);
 }
+
+TEST_F(Drawing, TheUniversalJointOnlyRepaintsWhenItsPictureChanges)
+{
+    choose(2, 6);
+    form->timAnima_Timer(); // reveal
+    EXPECT_TRUE(form->drawingMoved);
+    int repaints = 0;
+    for (int t = 0; t < 12; ++t) {
+        form->timAnima_Timer();
+        repaints += form->drawingMoved;
+    }
+    EXPECT_EQ(repaints, 4);
+    choose(2, 1);
+    form->timAnima_Timer();
+    form->timAnima_Timer();
+    EXPECT_TRUE(form->drawingMoved);
+}
