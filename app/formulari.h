@@ -7,6 +7,8 @@
 #include "mechanisms/drawing.h"
 
 #include <QString>
+#include <array>
+#include <functional>
 #include <vector>
 
 namespace cinemoto {
@@ -117,16 +119,61 @@ public:
     void mechanismChangeSequence();
     void timAnima_Timer();
 
-    // Exercise display.
+    // Exercise: generation, display, solution sentence.
+    void generateValues();
+    void selectSolution();
+    void showExercise();
+    void nextSpeedUnit();
+    void drawRandomChoices();
     void writeDataTitles();
+    void writeSolution();
+
+    // Runs of a single exercise or an exam.
+    void cmdNou_Click();
+    void startExercise();
     void clearDisplay();
+    void endRun();
+    void examStep();
+    void scoreExercise();
+    void finishExam();
+
+    // The answer.
+    void txtSolucio_KeyPress(int &key);
+    void cmdFet_Click();
+    void checkAnswer();
+    void showAnswerBox();
+    void hideAnswerBox();
+
+    // Feedback.
+    void showCorrectComment();
+    void handleWrongAnswer();
+    void showWrongComment();
+    void playFeedbackSound(int n);
     void cmdSo_Click();
+
+    // Exam tables, slot 0 the totals.
+    std::array<QString, 6> examTimes;
+    std::array<float, 6> examScores{};
+    std::array<QString, 6> examResults;
+    // The teacher's mode in which every answer box comes filled in.
+    bool solutionsMode = false;
+    // A control that should receive the keyboard focus; the view takes it and clears it.
+    Control *focusRequest = nullptr;
+    // Shows the exam result window once the fifth exercise is done.
+    std::function<void()> onExamFinished;
 
     const Services &services() const { return m_services; }
 
 private:
-    Control *ownerFrameOf(const Control &option);
     void buildOptionGroups();
+    // Values of the data display, kept between steps of one display.
+    struct Lines
+    {
+        QString m1, m2, r1, r2, c1, c2;
+    };
+    void writeSpeedLines(Lines &lines);
+    void writeSizeLines(Lines &lines);
+    QString speedText(float value) const;
 
     Services m_services;
     const TextCatalogue &m_texts;

@@ -110,6 +110,18 @@ void Formulari::switchLanguage(int language)
     loadButtonTexts();
     loadMenuTexts();
 
+    // An exercise on screen is written again from the same values and choices.
+    if (isTrue(st.exerciseRunning) || isTrue(st.examRunning))
+        showExercise();
+    if (c.imgCara.visible) {
+        showExercise();
+        writeSolution();
+        if (isTrue(st.answerCorrect))
+            showCorrectComment();
+        else
+            showWrongComment();
+    }
+
     st.relabelling = False;
 }
 

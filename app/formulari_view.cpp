@@ -63,6 +63,7 @@ FormulariView::FormulariView(Formulari &model, QWidget *parent) : QMainWindow(pa
     bind(test, m_model.c.cmdTest);
     auto *nou = new QPushButton;
     bind(nou, m_model.c.cmdNou);
+    connect(nou, &QPushButton::clicked, this, [this] { handle([this] { m_model.cmdNou_Click(); }); });
     for (QPushButton *b : {test, nou})
         b->setMinimumHeight(36);
     middle->addSpacing(70);
@@ -140,7 +141,7 @@ void FormulariView::buildMenus()
     menuAction(options, c.menRealitzats, QKeySequence(Qt::CTRL | Qt::Key_R), nullptr);
     menuAction(options, c.menImprimir, QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
     menuAction(options, c.menNouexamen, QKeySequence(Qt::CTRL | Qt::Key_X), nullptr);
-    menuAction(options, c.menNouexercici, QKeySequence(Qt::CTRL | Qt::Key_E), nullptr);
+    menuAction(options, c.menNouexercici, QKeySequence(Qt::CTRL | Qt::Key_E), &Formulari::cmdNou_Click);
     options->addSeparator();
     menuAction(options, c.menSortir, QKeySequence(Qt::CTRL | Qt::Key_S), &Formulari::menSortir_Click);
 
@@ -347,8 +348,11 @@ QWidget *FormulariView::buildExerciseArea()
     answer->setMaxLength(40);
     answer->setFixedWidth(answer->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
     caption->setBuddy(answer);
+    answer->installEventFilter(this);
     auto *ok = new QPushButton;
     bind(ok, c.cmdFet);
+    connect(ok, &QPushButton::clicked, this, [this] { handle([this] { m_model.cmdFet_Click(); }); });
+    connect(answer, &QLineEdit::textEdited, this, [this](const QString &text) { m_model.c.txtSolucio.caption = text; });
     bottom->addWidget(comment, 1);
     bottom->addWidget(caption);
     bottom->addWidget(answer);
@@ -432,7 +436,29 @@ void FormulariView::sync()
         m_shownFlag = c.cmdIdioma.picture;
         flag->setIcon(pictureIcon(c.cmdIdioma.picture));
     }
+    if (Control *wanted = m_model.focusRequest) {
+        m_model.focusRequest = nullptr;
+        if (QWidget *w = m_widgets.value(wanted)) {
+            w->setFocus(Qt::OtherFocusReason);
+            if (auto *line = qobject_cast<QLineEdit *>(w))
+                line->setSelection(wanted->selStart, wanted->selLength);
+        }
+    }
     m_picture->update();
+}
+
+bool FormulariView::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter in the answer box is the OK button; no character reaches the box.
+    if (watched == m_widgets.value(&m_model.c.txtSolucio) && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        int code = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) ? 13 : 0;
+        if (code == 13) {
+            handle([this, &code] { m_model.txtSolucio_KeyPress(code); });
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void FormulariView::tick()

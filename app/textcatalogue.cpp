@@ -1,5 +1,6 @@
 #include "app/textcatalogue.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 
@@ -9,8 +10,10 @@ const TextCatalogue &TextCatalogue::builtIn()
 {
     static const TextCatalogue catalogue = [] {
         TextCatalogue c;
-        for (const char *name : {":/strings/ca.txt", ":/strings/es.txt", ":/strings/en.txt"})
-            c.loadFile(QString::fromLatin1(name));
+        // The main texts of the three languages and the quiz question banks.
+        const QDir dir(QStringLiteral(":/strings"));
+        for (const QString &name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
+            c.loadFile(dir.filePath(name));
         return c;
     }();
     return catalogue;

@@ -2,6 +2,7 @@
 #include "app/textcatalogue.h"
 
 #include <QSet>
+#include <set>
 #include <gtest/gtest.h>
 
 using namespace cinemoto;
@@ -115,4 +116,34 @@ TEST(Catalogue, BadLinesAreReportedAndBlanksKept)
     EXPECT_FALSE(c.loadText(QStringLiteral("abc\tdef\n"), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(c.text(999), QString());
+}
+
+TEST(Catalogue, EveryQuizQuestionHasFourAnswersAndAValidCode)
+{
+    const int counts[] = {0, 201, 201, 19};
+    for (int language = 1; language <= 3; ++language) {
+        const int base = LanguageBases{language}.quizBase();
+        int questions = 0;
+        std::set<int> mechanisms;
+        for (int q = 1; texts().contains(base + 10 * q); ++q) {
+            ++questions;
+            for (int i = 1; i <= 4; ++i)
+                EXPECT_FALSE(t(base + 10 * q + i).trimmed().isEmpty()) << base + 10 * q + i;
+            bool ok = false;
+            const int code = t(base + 10 * q + 5).toInt(&ok);
+            EXPECT_TRUE(ok) << base + 10 * q + 5;
+            EXPECT_GE(code / 100, 1) << base + 10 * q + 5;
+            EXPECT_LE(code / 100, 4) << base + 10 * q + 5;
+            EXPECT_GE(code % 100, 1) << base + 10 * q + 5;
+            EXPECT_LE(code % 100, 19) << base + 10 * q + 5;
+            mechanisms.insert(code % 100);
+            for (int unused = 6; unused <= 9; ++unused)
+                EXPECT_FALSE(texts().contains(base + 10 * q + unused));
+        }
+        EXPECT_EQ(questions, counts[language]);
+        EXPECT_EQ(mechanisms.size(), 19u) << "every mechanism is asked about";
+    }
+    EXPECT_EQ(t(2010), QStringLiteral("Com s'anomena el mecanisme de la figura ?"));
+    EXPECT_EQ(t(2015), QStringLiteral("301"));
+    EXPECT_EQ(t(2013), QStringLiteral("Engranatge recte"));
 }

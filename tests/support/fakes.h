@@ -137,14 +137,19 @@ struct FakeClock : ClockService
 struct FakeRandom : RandomService
 {
     std::deque<float> script; // draws handed out first, in order
-    float fallback = 0.25f;
+    float fallback = 0.25f;   // then an even, repeatable spread of values
     int draws = 0;
     int seeds = 0;
     float next() override
     {
         ++draws;
-        if (script.empty())
-            return fallback;
+        if (script.empty()) {
+            const float v = fallback;
+            fallback += 0.618034f;
+            if (fallback >= 1.0f)
+                fallback -= 1.0f;
+            return v;
+        }
         const float v = script.front();
         script.pop_front();
         return v;

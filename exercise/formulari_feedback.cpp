@@ -1,0 +1,142 @@
+#include "app/formulari.h"
+
+#include "app/format.h"
+#include "exercise/feedback.h"
+
+#include <QFile>
+
+namespace cinemoto {
+
+namespace {
+
+// The looping sound of each mechanism, by number.
+int loopSound(int mechanism)
+{
+    switch (mechanism) {
+    case 1:
+    case 3:
+    case 12:
+    case 13:
+        return 1601;
+    case 2:
+    case 14:
+        return 1602;
+    case 15:
+    case 19:
+        return 1615;
+    case 16:
+    case 17:
+    case 18:
+        return 1616;
+    default:
+        return 1600 + mechanism;
+    }
+}
+
+QByteArray soundData(int id)
+{
+    QFile file(QStringLiteral(":/sounds/%1.wav").arg(id));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+void Formulari::showCorrectComment()
+{
+    const CorrectComment comment = correctComment(st.level, st.elapsedSeconds);
+    if (!comment.valid)
+        return;
+    QString caption;
+    for (int part : comment.parts)
+        caption += part ? text(part) : strInt(st.elapsedSeconds);
+    c.lblComentari.caption = caption;
+    c.imgCara.picture = comment.face;
+    if (comment.sound)
+        playFeedbackSound(comment.sound);
+}
+
+void Formulari::showWrongComment()
+{
+    if (const int id = wrongComment(st.level))
+        c.lblComentari.caption = text(id);
+}
+
+void Formulari::handleWrongAnswer()
+{
+    const QString title = text(191);
+    const int helpTopic = st.mechanism + 50 + lang.helpBase();
+    const auto giveUp = [this](int comment, int face) {
+        c.txtTemps.visible = false;
+        writeSolution();
+        c.lblComentari.caption = text(comment);
+        c.lblComentari.visible = true;
+        c.imgCara.picture = face;
+        c.imgCara.visible = true;
+    };
+    using Box = MessageBoxService;
+    switch (st.level) {
+    case 1: {
+        c.lblPregunta.visible = false;
+        const auto answer = m_services.messageBox->show(Box::Icon::Exclamation, text(192) + newLine + text(193),
+                                                        title, Box::Buttons::YesNo, helpTopic);
+        if (answer == Box::Answer::Yes) {
+            showAnswerBox();
+        } else {
+            giveUp(194, 42);
+            endRun();
+        }
+        break;
+    }
+    case 2: {
+        c.lblPregunta.visible = false;
+        c.txtTemps.visible = false;
+        const auto answer = m_services.messageBox->show(
+            Box::Icon::Exclamation, text(192) + newLine + text(195) + newLine + text(193), title,
+            Box::Buttons::YesNo);
+        if (answer == Box::Answer::Yes) {
+            // The clock goes on from what it showed at OK; the time in the box is not counted.
+            st.startTime = m_services.clock->nowMs() - st.answerTime;
+            st.clockTime = st.answerTime;
+            c.txtTemps.visible = true;
+            showAnswerBox();
+        } else {
+            giveUp(196, 43);
+            endRun();
+        }
+        break;
+    }
+    case 3:
+        giveUp(192, 43);
+        if (isTrue(st.examRunning))
+            examStep();
+        else
+            endRun();
+        break;
+    default:
+        break;
+    }
+}
+
+void Formulari::playFeedbackSound(int n)
+{
+    if (soundDevices > 0 && !isTrue(st.relabelling)) {
+        const QByteArray wave = soundData(1620 + n);
+        soundDevices = std::int16_t(wave.isEmpty() ? 0 : m_services.sound->play(wave, false));
+    }
+    soundOn = false;
+}
+
+void Formulari::cmdSo_Click()
+{
+    if (soundOn) {
+        m_services.sound->stop();
+        soundOn = false;
+        return;
+    }
+    soundOn = true;
+    const QByteArray wave = soundData(loopSound(st.mechanism));
+    if (soundDevices > 0)
+        soundDevices = std::int16_t(wave.isEmpty() ? 0 : m_services.sound->play(wave, true));
+}
+
+} // namespace cinemoto

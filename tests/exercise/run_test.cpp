@@ -1,0 +1,306 @@
+#include "app/format.h"
+#include "support/form_fixture.h"
+
+#include <set>
+
+using namespace cinemoto;
+using namespace cinemoto::test;
+
+namespace {
+float drawForA(int a)
+{
+    return float(a - 51) / 450.0f;
+}
+float drawForB(int b)
+{
+    return float(b - 5) / 46.0f;
+}
+float drawForS(float s)
+{
+    return (s - 1) / 50.0f;
+}
+QString lines(const QString &a, const QString &b)
+{
+    return a + QStringLiteral("\r\n") + b;
+}
+} // namespace
+
+class ExerciseRun : public FormFixture
+{
+protected:
+    QChar d;
+    void SetUp() override
+    {
+        start(1);
+        d = systemDecimal();
+    }
+    QString num(const char *text) const { return QString::fromLatin1(text).replace(QLatin1Char('.'), d); }
+    void choose(int type, int mechanism, int exercise)
+    {
+        form->selectOption(c().opttipus[type]);
+        form->selectOption(c().optsistema[mechanism]);
+        form->selectOption(c().optExercici[exercise]);
+    }
+    // The spur gear example: teeth 120 and 40, speeds 10 and 30 rad/s.
+    void scriptSpurGears(std::initializer_list<float> choices)
+    {
+        fakes.random.script = {drawForA(120), drawForB(40), drawForS(10), 0.1f};
+        for (float f : choices)
+            fakes.random.script.push_back(f);
+    }
+    void answer(const QString &text, qint64 afterMs)
+    {
+        fakes.clock.advanceMs(afterMs);
+        form->timAnima_Timer();
+        c().txtSolucio.caption = text;
+        int key = 13;
+        form->txtSolucio_KeyPress(key);
+        EXPECT_EQ(key, 0);
+    }
+};
+
+TEST_F(ExerciseRun, SpurGearExerciseTwoAtTheEasyLevel)
+{
+    form->menDificil_Click(1);
+    choose(2, 1, 2);
+    scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
+    form->cmdNou_Click();
+    EXPECT_TRUE(isTrue(st().exerciseRunning));
+    EXPECT_FLOAT_EQ(st().solution, 95.49297f);
+    EXPECT_EQ(st().ratioFormat, QStringLiteral("##.00"));
+    // Driving speed and both sizes hidden; the driven speed and the ratio shown.
+    EXPECT_EQ(c().txtMotor.caption, lines(QString(), QString()));
+    EXPECT_EQ(c().txtResistent.caption,
+              lines(QStringLiteral("Velocitat de gir :") + num(" 286.48   ") + QStringLiteral("rpm"), QString()));
+    EXPECT_TRUE(c().lblRelacio.visible);
+    EXPECT_EQ(c().lblRelacio.caption, form->text(101) + num("3.00"));
+    EXPECT_EQ(c().lblPregunta.caption, form->text(246) + QStringLiteral("(rpm) ?"));
+    EXPECT_EQ(c().lblPregunta.alignment, 2);
+    EXPECT_TRUE(c().txtSolucio.visible && c().cmdFet.visible && c().lblSolucio.visible);
+    EXPECT_EQ(form->focusRequest, &c().txtSolucio);
+    EXPECT_FALSE(c().txtTemps.visible); // the easy level hides the clock
+    EXPECT_FALSE(c().fratipo.enabled || c().fraSistema.enabled || c().fraExercici.enabled);
+    EXPECT_FALSE(c().fraUnitats.enabled || c().menNivell.enabled);
+    EXPECT_FALSE(c().cmdexamen.enabled);
+    EXPECT_EQ(c().form.helpContext, 51);
+
+    answer(QStringLiteral("95,5"), 45000);
+    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_EQ(st().elapsedSeconds, 45);
+    EXPECT_EQ(c().lblPregunta.caption, form->text(111) + num(" 95.49  ") + QStringLiteral("rpm"));
+    EXPECT_EQ(c().lblPregunta.alignment, 0);
+    EXPECT_EQ(c().lblComentari.caption, form->text(181));
+    EXPECT_EQ(c().imgCara.picture, 41);
+    EXPECT_TRUE(c().imgCara.visible && c().lblComentari.visible);
+    EXPECT_FALSE(isTrue(st().exerciseRunning));
+    EXPECT_TRUE(c().fratipo.enabled && c().fraSistema.enabled && c().menNivell.enabled && c().cmdexamen.enabled);
+    ASSERT_EQ(fakes.sound.played.size(), 1u);
+    EXPECT_FALSE(fakes.sound.played[0].loop);
+    EXPECT_FALSE(fakes.sound.played[0].wave.isEmpty());
+}
+
+TEST_F(ExerciseRun, DefaultSpeedLinesAndSizesOfTheWorkedExample)
+{
+    form->menDificil_Click(1);
+    choose(2, 1, 1);
+    scriptSpurGears({0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f}); // sizes shown for the ratio
+    form->cmdNou_Click();
+    EXPECT_EQ(c().txtMotor.caption, lines(QString(), QStringLiteral("Número de dents de la roda : 120")));
+    EXPECT_EQ(c().txtResistent.caption, lines(QString(), QStringLiteral("Número de dents de la roda : 40")));
+    EXPECT_FALSE(c().lblRelacio.visible);
+    EXPECT_EQ(c().lblPregunta.caption, form->text(241));
+    EXPECT_FLOAT_EQ(st().solution, 3);
+}
+
+TEST_F(ExerciseRun, RatioOfOneIsWrittenWithFiveDecimals)
+{
+    choose(2, 6, 1);
+    fakes.random.script = {drawForA(100), drawForB(10), drawForS(4), 0.1f};
+    form->cmdNou_Click();
+    EXPECT_EQ(st().ratioFormat, QStringLiteral("0.00000"));
+    EXPECT_EQ(c().lblRelacio.caption, form->text(101) + num("1.00000"));
+}
+
+TEST_F(ExerciseRun, StoppingTwiceShowsNoSolution)
+{
+    choose(1, 17, 2);
+    form->cmdNou_Click();
+    form->cmdNou_Click();
+    EXPECT_FALSE(isTrue(st().exerciseRunning));
+    EXPECT_FALSE(c().txtMotor.visible || c().lblPregunta.visible || c().imgCara.visible || c().lblComentari.visible);
+    EXPECT_FALSE(c().txtSolucio.visible || c().cmdFet.visible);
+    EXPECT_TRUE(c().fratipo.enabled && c().fraSistema.enabled && c().fraExercici.enabled);
+    EXPECT_TRUE(fakes.sound.played.empty());
+}
+
+TEST_F(ExerciseRun, WrongAnswerAtNormalLevelPausesTheClock)
+{
+    choose(2, 1, 2);
+    scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
+    form->cmdNou_Click();
+    EXPECT_TRUE(c().txtTemps.visible);
+    fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
+    answer(QStringLiteral("12"), 30000);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].text,
+              form->text(192) + QStringLiteral("\r\n") + form->text(195) + QStringLiteral("\r\n") + form->text(193));
+    EXPECT_EQ(fakes.messageBox.shown[0].title, form->text(191));
+    EXPECT_EQ(fakes.messageBox.shown[0].helpTopic, 0);
+    EXPECT_TRUE(c().txtSolucio.visible && c().txtTemps.visible);
+    EXPECT_TRUE(isTrue(st().exerciseRunning));
+    // Five seconds later the clock reads 35 s, not counting the box.
+    fakes.clock.advanceMs(5000);
+    form->timAnima_Timer();
+    EXPECT_EQ(c().txtTemps.caption, QStringLiteral("0:35"));
+    fakes.messageBox.answers = {MessageBoxService::Answer::No};
+    answer(QStringLiteral("1"), 1000);
+    EXPECT_EQ(c().lblComentari.caption, form->text(196));
+    EXPECT_EQ(c().imgCara.picture, 43);
+    EXPECT_FALSE(c().txtTemps.visible);
+    EXPECT_TRUE(c().lblPregunta.visible);
+    EXPECT_EQ(c().lblPregunta.caption.left(form->text(111).size()), form->text(111));
+    EXPECT_FALSE(isTrue(st().exerciseRunning));
+    EXPECT_TRUE(fakes.sound.played.empty()); // no sound for a wrong answer
+}
+
+TEST_F(ExerciseRun, WrongAnswerAtEasyLevelOffersHelp)
+{
+    form->menDificil_Click(1);
+    choose(1, 19, 1);
+    form->cmdNou_Click();
+    answer(QStringLiteral("0"), 1000);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].helpTopic, 69);
+    EXPECT_EQ(c().lblComentari.caption, form->text(194));
+    EXPECT_EQ(c().imgCara.picture, 42);
+    EXPECT_EQ(c().lblPregunta.caption.left(form->text(106).size()), form->text(106));
+}
+
+TEST_F(ExerciseRun, WrongAnswerAtHardLevelEndsWithoutAQuestion)
+{
+    form->menDificil_Click(3);
+    form->cmdNou_Click();
+    EXPECT_TRUE(c().txtTemps.visible);
+    answer(QStringLiteral("abc"), 2000);
+    EXPECT_TRUE(fakes.messageBox.shown.empty());
+    EXPECT_EQ(c().lblComentari.caption, form->text(192));
+    EXPECT_EQ(c().imgCara.picture, 43);
+    EXPECT_FALSE(isTrue(st().exerciseRunning));
+    EXPECT_FALSE(c().fratipo.enabled); // the hard level keeps its choices locked
+    EXPECT_TRUE(c().menNivell.enabled);
+}
+
+TEST_F(ExerciseRun, HardLevelSlowAnswerGetsTheFrownAndNoSound)
+{
+    form->menDificil_Click(3);
+    form->cmdFet_Click(); // nothing to answer yet
+    EXPECT_FALSE(c().imgCara.visible);
+    form->cmdNou_Click();
+    form->cmdSo_Click(); // the loop plays
+    EXPECT_TRUE(form->soundOn);
+    c().txtSolucio.caption = formatNumber(st().solution, QStringLiteral("###0.0###"), d);
+    fakes.clock.advanceMs(125000);
+    form->timAnima_Timer();
+    form->cmdFet_Click();
+    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_EQ(st().elapsedSeconds, 125);
+    EXPECT_EQ(c().imgCara.picture, 43);
+    EXPECT_EQ(c().lblComentari.caption, form->text(182) + form->text(203));
+    EXPECT_TRUE(form->soundOn); // nothing played: the loop goes on
+    EXPECT_EQ(fakes.sound.played.size(), 1u);
+}
+
+TEST_F(ExerciseRun, LanguageChangeKeepsNumbersAndComment)
+{
+    choose(2, 1, 2);
+    scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
+    form->cmdNou_Click();
+    const QString before = c().txtResistent.caption;
+    form->menLlengua_Click(3);
+    EXPECT_EQ(c().txtResistent.caption,
+              QString(before).replace(QStringLiteral("Velocitat de gir :"), form->text(212)));
+    EXPECT_EQ(c().lblPregunta.caption, QStringLiteral("What is the drive shaft's speed (rpm) ?"));
+    const int draws = fakes.random.draws;
+    EXPECT_TRUE(isTrue(st().exerciseRunning));
+    answer(QStringLiteral("95.5"), 10000);
+    EXPECT_EQ(fakes.sound.played.size(), 1u);
+    const QString comment = c().lblComentari.caption;
+    form->menLlengua_Click(2);
+    EXPECT_EQ(c().lblComentari.caption.left(10), form->text(184).left(10));
+    EXPECT_NE(c().lblComentari.caption, comment);
+    EXPECT_EQ(c().lblPregunta.caption.left(form->text(111).size()), form->text(111));
+    EXPECT_EQ(fakes.sound.played.size(), 1u); // no sound again
+    EXPECT_EQ(fakes.random.draws, draws);     // nothing drawn again
+    EXPECT_TRUE(c().imgCara.visible);
+}
+
+TEST_F(ExerciseRun, SolutionsModePrefillsTheAnswer)
+{
+    form->solutionsMode = true;
+    choose(1, 18, 1);
+    form->cmdNou_Click();
+    EXPECT_EQ(c().txtSolucio.caption, num("2.0"));
+    EXPECT_EQ(c().txtSolucio.selStart, 0);
+    EXPECT_EQ(c().txtSolucio.selLength, 3);
+    int key = 13;
+    form->txtSolucio_KeyPress(key);
+    EXPECT_TRUE(isTrue(st().answerCorrect));
+}
+
+TEST_F(ExerciseRun, RandomUnitsGiveEachSpeedItsOwnUnit)
+{
+    form->optAleatoriunit_Click();
+    choose(2, 2, 3);
+    // Draws: units, then the values, then the six choices: rpm, 1/s, question in 1/s.
+    fakes.random.script = {0.9f, drawForA(120), drawForB(40), drawForS(10), 0.1f, 0.9f,
+                           0.1f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f};
+    form->cmdNou_Click();
+    EXPECT_TRUE(c().txtMotor.caption.contains(QStringLiteral("rpm")) || c().txtMotor.caption.trimmed().isEmpty()
+                || c().txtMotor.caption.contains(form->text(219)));
+    EXPECT_EQ(c().lblPregunta.caption, form->text(251) + QStringLiteral("(1/segon) ?"));
+    EXPECT_FLOAT_EQ(st().unitFactor, 1.0f);
+    EXPECT_FLOAT_EQ(st().solution, st().resistantValue);
+}
+
+TEST_F(ExerciseRun, ExamStepScoresAndFinishesAfterFive)
+{
+    // An exam as its start sets it up: hard level, random everything, no mechanism used.
+    bool finished = false;
+    form->onExamFinished = [&finished] { finished = true; };
+    st().examRunning = True;
+    st().level = 3;
+    form->applyDifficultyPreset();
+    st().examCount = 0;
+    form->examScores[0] = 0;
+    form->startExercise();
+    std::set<int> mechanisms{st().mechanism};
+    const qint64 times[] = {0, 60000, 150000, 301000, 5000};
+    for (int i = 0; i < 5; ++i) {
+        const bool right = i != 4;
+        c().txtSolucio.caption = right ? formatNumber(st().solution, QStringLiteral("###0.0###"), d)
+                                       : QStringLiteral("-1");
+        fakes.clock.advanceMs(times[i]);
+        form->timAnima_Timer();
+        form->cmdFet_Click();
+        if (i < 4)
+            mechanisms.insert(st().mechanism);
+    }
+    EXPECT_EQ(mechanisms.size(), 5u); // five different mechanisms
+    EXPECT_EQ(st().examCount, 5);
+    EXPECT_FLOAT_EQ(form->examScores[1], 2);
+    EXPECT_FLOAT_EQ(form->examScores[2], 1.7f);
+    EXPECT_FLOAT_EQ(form->examScores[3], 1.25f);
+    EXPECT_FLOAT_EQ(form->examScores[4], 0.5f);
+    EXPECT_FLOAT_EQ(form->examScores[5], 0);
+    EXPECT_FLOAT_EQ(form->examScores[0], 5.45f);
+    EXPECT_EQ(form->examResults[5], form->text(342));
+    EXPECT_EQ(form->examTimes[0], QStringLiteral("8:36")); // answer times only
+    ASSERT_EQ(fakes.messageBox.shown.size(), 5u);
+    EXPECT_EQ(fakes.messageBox.shown[1].title, form->text(346) + QStringLiteral(" 2"));
+    EXPECT_EQ(fakes.messageBox.shown[1].text, form->text(343) + form->text(341) + QStringLiteral("\r\n")
+                                                  + form->text(344) + QStringLiteral("1:00\r\n") + form->text(345)
+                                                  + QStringLiteral(" 1.7"));
+    EXPECT_TRUE(finished);
+    EXPECT_FALSE(c().form.enabled);
+    EXPECT_FALSE(isTrue(st().examRunning));
+}
