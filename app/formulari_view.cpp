@@ -409,8 +409,10 @@ void FormulariView::applyControl(const Control &control, QWidget *w)
                                 : control.alignment == 1 ? Qt::AlignRight | Qt::AlignVCenter
                                                          : Qt::AlignLeft | Qt::AlignVCenter);
     }
-    if (w->isVisibleTo(w->parentWidget()) != control.visible)
-        w->setVisible(control.visible);
+    // An option without a name (the missing exercises of two mechanisms) offers nothing.
+    const bool shown = control.visible && !(control.kind == Control::Kind::Option && control.caption.isEmpty());
+    if (w->isVisibleTo(w->parentWidget()) != shown)
+        w->setVisible(shown);
 }
 
 void FormulariView::sync()

@@ -17,6 +17,7 @@ int main(int argc, char *argv[])
     cinemoto::FormulariView window(model);
     services.messageBox.setParent(&window);
     services.messageBox.beforeShow = [&window] { window.sync(); };
+    services.messageBox.language = [&model] { return model.lang.language; };
     window.resize(window.sizeHint().expandedTo(QSize(960, 640)));
     window.show();
     return app.exec();

@@ -44,13 +44,23 @@ MessageBoxService::Answer QtMessageBox::show(Icon icon, const QString &text, con
         box.setIcon(QMessageBox::Question);
         break;
     }
-    if (buttons == Buttons::YesNo)
+    // Button captions in the pupil's language, whatever the system's.
+    static const char *const captions[3][3] = {
+        {"S\u00ed", "No", "Ajuda"}, {"S\u00ed", "No", "Ayuda"}, {"Yes", "No", "Help"}};
+    const int lang = language ? qBound(1, language(), 3) : 3;
+    const auto caption = [lang](int i) { return QString::fromUtf8(captions[lang - 1][i]); };
+    if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    else
+        box.button(QMessageBox::Yes)->setText(caption(0));
+        box.button(QMessageBox::No)->setText(caption(1));
+    } else {
         box.setStandardButtons(QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    }
     QPushButton *help = nullptr;
     if (helpTopic > 0 && m_help) {
         help = box.addButton(QMessageBox::Help);
+        help->setText(caption(2));
         // The Help button opens the topic and leaves the question open.
         help->disconnect();
         QObject::connect(help, &QPushButton::clicked, [this, helpTopic] { m_help->showTopic(helpTopic); });

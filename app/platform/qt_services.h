@@ -20,6 +20,8 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
     // Run before a box opens, so the window behind it shows its latest state.
     std::function<void()> beforeShow;
+    // The pupil's language (1 Catalan, 2 Spanish, 3 English), for the button captions.
+    std::function<int()> language;
     Answer show(Icon icon, const QString &text, const QString &title, Buttons buttons, int helpTopic) override;
     void beep() override;
 
