@@ -119,6 +119,13 @@ public:
     void mechanismChangeSequence();
     void timAnima_Timer();
 
+    // External tools and help.
+    void cmdCalculadora_Click();
+    void menContinguts_Click();
+    void menllegiume_Click();
+    void cmdNet_Click();
+    void menCopiar_Click();
+
     // Exercise: generation, display, solution sentence.
     void generateValues();
     void selectSolution();

@@ -1,5 +1,7 @@
 #include "app/formulari_view.h"
 
+#include "app/about.h"
+#include "app/about_view.h"
 #include "app/formulari.h"
 #include "app/pictures.h"
 #include "mechanisms/catalogue.h"
@@ -136,8 +138,8 @@ void FormulariView::buildMenus()
     };
     QMenu *options = topMenu(c.menOpcions);
     // Tools, printing, exams and exercises of this menu are wired by their own windows.
-    menuAction(options, c.menCalculadora, QKeySequence(Qt::CTRL | Qt::Key_C), nullptr);
-    menuAction(options, c.menCopiar, QKeySequence(Qt::CTRL | Qt::Key_O), nullptr);
+    menuAction(options, c.menCalculadora, QKeySequence(Qt::CTRL | Qt::Key_C), &Formulari::cmdCalculadora_Click);
+    menuAction(options, c.menCopiar, QKeySequence(Qt::CTRL | Qt::Key_O), &Formulari::menCopiar_Click);
     menuAction(options, c.menRealitzats, QKeySequence(Qt::CTRL | Qt::Key_R), nullptr);
     menuAction(options, c.menImprimir, QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
     menuAction(options, c.menNouexamen, QKeySequence(Qt::CTRL | Qt::Key_X), nullptr);
@@ -159,9 +161,9 @@ void FormulariView::buildMenus()
         menuAction(language, c.menllengua[i], true, [this, i] { m_model.menLlengua_Click(i); });
 
     QMenu *help = topMenu(c.menAjuda);
-    menuAction(help, c.menContinguts, QKeySequence(Qt::CTRL | Qt::Key_H), nullptr);
-    menuAction(help, c.menAutor, QKeySequence(), nullptr);
-    menuAction(help, c.menLlegiume, QKeySequence(), nullptr);
+    menuAction(help, c.menContinguts, QKeySequence(Qt::CTRL | Qt::Key_H), &Formulari::menContinguts_Click);
+    menuAction(help, c.menAutor, false, [this] { showAbout(); });
+    menuAction(help, c.menLlegiume, QKeySequence(), &Formulari::menllegiume_Click);
 }
 
 QToolButton *FormulariView::toolButton(Control &control, const QString &icon)
@@ -198,11 +200,22 @@ QWidget *FormulariView::buildToolRow()
         handle([this] { m_model.cmdIdioma_Click(); });
         flag->clearFocus(); // no focus frame stays on it
     });
-    auto *sound = static_cast<QToolButton *>(m_widgets.value(&c.cmdSo));
-    connect(sound, &QToolButton::clicked, this, [this, sound] {
-        sound->clearFocus();
-        handle([this] { m_model.cmdSo_Click(); });
-    });
+    // Tool buttons let go of the focus first, so no focus frame stays on them.
+    const std::pair<Control *, std::function<void()>> actions[] = {
+        {&c.cmdSo, [this] { m_model.cmdSo_Click(); }},
+        {&c.cmdCalculadora, [this] { m_model.cmdCalculadora_Click(); }},
+        {&c.cmdClip, [this] { m_model.menCopiar_Click(); }},
+        {&c.cmdHelp, [this] { m_model.menContinguts_Click(); }},
+        {&c.cmdAbout, [this] { showAbout(); }},
+        {&c.cmdLlibreta, [this] { m_model.menllegiume_Click(); }},
+        {&c.cmdNet, [this] { m_model.cmdNet_Click(); }}};
+    for (const auto &[control, action] : actions) {
+        auto *button = static_cast<QToolButton *>(m_widgets.value(control));
+        connect(button, &QToolButton::clicked, this, [this, button, action = action] {
+            button->clearFocus();
+            handle(action);
+        });
+    }
     layout->addStretch(1);
     return row;
 }
@@ -317,7 +330,7 @@ QWidget *FormulariView::buildExerciseArea()
     bind(m_picture, c.imgMeca);
     m_picture->setMinimumSize(PictureView::designWidth, PictureView::designHeight);
     m_picture->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    connect(m_picture, &PictureView::clicked, this, [] {});
+    connect(m_picture, &PictureView::clicked, this, [this] { handle([this] { m_model.menCopiar_Click(); }); });
     layout->addWidget(m_picture, 1);
     auto *clock = new QLineEdit(m_picture);
     bind(clock, c.txtTemps);
@@ -473,6 +486,13 @@ void FormulariView::tick()
         m_picture->setVisible(c.imgMeca.visible);
     if (c.imgMeca.visible && m_model.drawingMoved)
         m_picture->update();
+}
+
+void FormulariView::showAbout()
+{
+    AboutModel about(m_model.services(), m_model.catalogue(), m_model.lang, m_model.solutionsMode);
+    AboutView dialog(about, this);
+    dialog.exec();
 }
 
 void FormulariView::showHelp()

@@ -55,6 +55,7 @@ private:
     void handle(const std::function<void()> &handler);
     void applyControl(const Control &control, QWidget *widget);
     void showHelp();
+    void showAbout();
 
     Formulari &m_model;
     PictureView *m_picture = nullptr;

@@ -1,5 +1,6 @@
 #include "app/platform/qt_services.h"
 
+#include "app/help_view.h"
 #include "app/pictures.h"
 
 #include <QApplication>
@@ -183,7 +184,8 @@ QString QtShell::findExecutable(const QString &name)
     else if (name == QLatin1String("notepad"))
         candidates = {QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("kate"),
                       QStringLiteral("kwrite"), QStringLiteral("mousepad"), QStringLiteral("xed"),
-                      QStringLiteral("pluma"), QStringLiteral("leafpad"), QStringLiteral("notepad.exe")};
+                      QStringLiteral("pluma"), QStringLiteral("leafpad"), QStringLiteral("notepad.exe"),
+                      QStringLiteral("xdg-open")};
     else
         candidates = {name};
     for (const QString &candidate : candidates) {
@@ -245,10 +247,9 @@ bool QtPrinter::printWindow(const QString &windowName)
     return painter.end();
 }
 
-void QtHelpViewer::showTopic(int)
+void QtHelpViewer::showTopic(int topic)
 {
-    if (QFileInfo::exists(m_file))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(m_file));
+    HelpWindow::showTopic(m_file, topic);
 }
 
 float QtRandom::next()

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/control.h"
+#include "app/platform/services.h"
+#include "app/textcatalogue.h"
+
+namespace cinemoto {
+
+// The About window: title, version and credits, and the teacher's access code that
+// switches on the solutions mode for the rest of the run.
+class AboutModel
+{
+public:
+    static constexpr const char *accessCode = "xerfo";
+    static constexpr int bufferLimit = 25;
+    static constexpr const char *mailAddress = "cinemoto@example.org";
+
+    AboutModel(const Services &services, const TextCatalogue &texts, LanguageBases lang, bool &solutionsMode);
+
+    Control form, lblVersion, lblBasic, lblSolucionari, linLinea, linLinea2, lblCorreu, cmdOK;
+
+    void Form_Load();
+    void Form_KeyPress(int key);
+    void lblCorreu_Click();
+    const QString &typed() const { return m_buffer; }
+
+private:
+    QString text(int id) const { return m_texts.text(m_lang.textId(id)); }
+
+    Services m_services;
+    const TextCatalogue &m_texts;
+    LanguageBases m_lang;
+    bool &m_solutionsMode;
+    QString m_buffer;
+};
+
+} // namespace cinemoto

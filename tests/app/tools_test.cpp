@@ -1,0 +1,107 @@
+#include "app/about.h"
+#include "support/form_fixture.h"
+
+using namespace cinemoto;
+using namespace cinemoto::test;
+
+class Tools : public FormFixture
+{
+};
+
+TEST_F(Tools, CalculatorStartsOrIsReportedMissing)
+{
+    start(1);
+    form->cmdCalculadora_Click();
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].text, form->text(171) + QStringLiteral("\r\n") + form->text(172));
+    EXPECT_EQ(fakes.messageBox.shown[0].title, QStringLiteral("Calculadora no disponible !"));
+    EXPECT_EQ(fakes.messageBox.shown[0].icon, MessageBoxService::Icon::Exclamation);
+    fakes.shell.programs.insert(QStringLiteral("calc"), QStringLiteral("/usr/bin/calc"));
+    form->cmdCalculadora_Click();
+    ASSERT_EQ(fakes.shell.started.size(), 1u);
+    EXPECT_EQ(fakes.shell.started[0].program, QStringLiteral("/usr/bin/calc"));
+    EXPECT_EQ(fakes.messageBox.shown.size(), 1u);
+}
+
+TEST_F(Tools, ReadMeOpensInTheEditorOfTheProgramFolder)
+{
+    start(2);
+    form->menllegiume_Click();
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].title, form->text(293));
+    fakes.shell.programs.insert(QStringLiteral("notepad"), QStringLiteral("/usr/bin/editor"));
+    form->menllegiume_Click();
+    ASSERT_EQ(fakes.shell.started.size(), 1u);
+    EXPECT_EQ(fakes.shell.started[0].arguments, QStringList{dir.path() + QStringLiteral("/cinemoto.txt")});
+}
+
+TEST_F(Tools, HelpContentsFollowTheLanguage)
+{
+    start(3);
+    form->menContinguts_Click();
+    ASSERT_EQ(fakes.help.topics.size(), 1u);
+    EXPECT_EQ(fakes.help.topics[0], 205);
+    EXPECT_EQ(fakes.help.file, dir.path() + QStringLiteral("/cinemoto.hlp"));
+    form->cmdNet_Click();
+    EXPECT_EQ(fakes.shell.urls, QStringList{dir.path() + QStringLiteral("/links.htm")});
+}
+
+TEST_F(Tools, CopyPutsTheNameAndTheLargePicture)
+{
+    start(1);
+    form->selectOption(c().opttipus[2]);
+    form->selectOption(c().optsistema[6]);
+    form->menCopiar_Click();
+    EXPECT_EQ(fakes.clipboard.clears, 1);
+    EXPECT_EQ(fakes.clipboard.text, QStringLiteral("Juntura de Cardan"));
+    EXPECT_EQ(fakes.clipboard.picture, 56);
+    form->selectOption(c().opttipus[1]);
+    form->selectOption(c().optsistema[19]);
+    form->menLlengua_Click(3);
+    form->menCopiar_Click();
+    EXPECT_EQ(fakes.clipboard.text, QStringLiteral("Inclined plane"));
+    EXPECT_EQ(fakes.clipboard.picture, 93);
+}
+
+class About : public FormFixture
+{
+protected:
+    void type(AboutModel &about, const char *keys)
+    {
+        for (const char *k = keys; *k; ++k)
+            about.Form_KeyPress(*k);
+    }
+};
+
+TEST_F(About, TheAccessCodeSwitchesOnTheSolutionsMode)
+{
+    start(1);
+    AboutModel about(fakes.all(), TextCatalogue::builtIn(), form->lang, form->solutionsMode);
+    about.Form_Load();
+    EXPECT_EQ(about.form.caption, form->text(381));
+    EXPECT_FALSE(about.lblSolucionari.visible);
+    type(about, "XERFO");
+    EXPECT_FALSE(form->solutionsMode);
+    type(about, "abcxerfo"); // other characters before the code do not matter
+    EXPECT_TRUE(form->solutionsMode);
+    EXPECT_TRUE(about.lblSolucionari.visible);
+    EXPECT_FALSE(about.linLinea.visible || about.linLinea2.visible);
+    EXPECT_EQ(about.lblSolucionari.caption, QStringLiteral("Solucionari activat !"));
+    // Opened again, it shows the mode at once.
+    AboutModel again(fakes.all(), TextCatalogue::builtIn(), form->lang, form->solutionsMode);
+    again.Form_Load();
+    EXPECT_TRUE(again.lblSolucionari.visible);
+    EXPECT_FALSE(again.linLinea.visible);
+}
+
+TEST_F(About, TwentySixCharactersWithoutTheCodeBeepOnce)
+{
+    start(1);
+    AboutModel about(fakes.all(), TextCatalogue::builtIn(), form->lang, form->solutionsMode);
+    type(about, "abcdefghijklmnopqrstuvwyzab"); // 26 characters, no 'x'
+    EXPECT_EQ(fakes.messageBox.beeps, 1);
+    EXPECT_TRUE(about.typed().size() <= 1);
+    about.lblCorreu_Click();
+    ASSERT_EQ(fakes.shell.urls.size(), 1);
+    EXPECT_TRUE(fakes.shell.urls[0].startsWith(QStringLiteral("mailto:")));
+}
