@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -26,6 +27,8 @@ struct Control
     int alignment = 0; // 0 left, 1 right, 2 centre
     int selStart = 0;
     int selLength = 0;
+    std::uint32_t backColor = 0; // 0xAARRGGBB; 0 keeps the platform's colour
+    std::uint32_t foreColor = 0;
 
     // A readable name for screen readers: the caption without access-key marks, else the tooltip.
     QString accessibleName() const;

@@ -125,6 +125,8 @@ public:
     void menllegiume_Click();
     void cmdNet_Click();
     void menCopiar_Click();
+    void cmdPrint_Click();
+    void cmdExamen_Click();
 
     // Exercise: generation, display, solution sentence.
     void generateValues();

@@ -2,7 +2,10 @@
 
 #include "app/about.h"
 #include "app/about_view.h"
+#include "app/control_widget.h"
 #include "app/formulari.h"
+#include "exams/exam_views.h"
+#include "exams/exam_windows.h"
 #include "app/pictures.h"
 #include "mechanisms/catalogue.h"
 #include "mechanisms/picture_view.h"
@@ -78,6 +81,7 @@ FormulariView::FormulariView(Formulari &model, QWidget *parent) : QMainWindow(pa
     outer->addLayout(body, 1);
     setCentralWidget(central);
 
+    m_model.onExamFinished = [this] { QTimer::singleShot(0, this, [this] { showExamResult(); }); };
     m_timer = new QTimer(this);
     m_timer->setInterval(100);
     connect(m_timer, &QTimer::timeout, this, &FormulariView::tick);
@@ -140,9 +144,10 @@ void FormulariView::buildMenus()
     // Tools, printing, exams and exercises of this menu are wired by their own windows.
     menuAction(options, c.menCalculadora, QKeySequence(Qt::CTRL | Qt::Key_C), &Formulari::cmdCalculadora_Click);
     menuAction(options, c.menCopiar, QKeySequence(Qt::CTRL | Qt::Key_O), &Formulari::menCopiar_Click);
-    menuAction(options, c.menRealitzats, QKeySequence(Qt::CTRL | Qt::Key_R), nullptr);
-    menuAction(options, c.menImprimir, QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
-    menuAction(options, c.menNouexamen, QKeySequence(Qt::CTRL | Qt::Key_X), nullptr);
+    menuAction(options, c.menRealitzats, false, [this] { showExamsTaken(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    menuAction(options, c.menImprimir, QKeySequence(Qt::CTRL | Qt::Key_P), &Formulari::cmdPrint_Click);
+    menuAction(options, c.menNouexamen, QKeySequence(Qt::CTRL | Qt::Key_X), &Formulari::cmdExamen_Click);
     menuAction(options, c.menNouexercici, QKeySequence(Qt::CTRL | Qt::Key_E), &Formulari::cmdNou_Click);
     options->addSeparator();
     menuAction(options, c.menSortir, QKeySequence(Qt::CTRL | Qt::Key_S), &Formulari::menSortir_Click);
@@ -208,7 +213,10 @@ QWidget *FormulariView::buildToolRow()
         {&c.cmdHelp, [this] { m_model.menContinguts_Click(); }},
         {&c.cmdAbout, [this] { showAbout(); }},
         {&c.cmdLlibreta, [this] { m_model.menllegiume_Click(); }},
-        {&c.cmdNet, [this] { m_model.cmdNet_Click(); }}};
+        {&c.cmdNet, [this] { m_model.cmdNet_Click(); }},
+        {&c.cmdPrint, [this] { m_model.cmdPrint_Click(); }},
+        {&c.cmdexamen, [this] { m_model.cmdExamen_Click(); }},
+        {&c.cmdElsfets, [this] { showExamsTaken(); }}};
     for (const auto &[control, action] : actions) {
         auto *button = static_cast<QToolButton *>(m_widgets.value(control));
         connect(button, &QToolButton::clicked, this, [this, button, action = action] {
@@ -386,53 +394,17 @@ QAction *FormulariView::actionFor(const Control &control) const
 
 void FormulariView::applyControl(const Control &control, QWidget *w)
 {
-    if (w->toolTip() != control.tooltip)
-        w->setToolTip(control.tooltip);
-    const QString accessible = control.accessibleName();
-    if (w->accessibleName() != accessible)
-        w->setAccessibleName(accessible);
-    w->setEnabled(control.enabled);
-    if (auto *radio = qobject_cast<QRadioButton *>(w)) {
-        if (radio->text() != control.caption)
-            radio->setText(control.caption);
-        radio->setChecked(control.value);
-    } else if (auto *box = qobject_cast<QGroupBox *>(w)) {
-        if (box->title() != control.caption)
-            box->setTitle(control.caption);
-    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
-        if (button->text() != control.caption)
-            button->setText(control.caption);
-    } else if (auto *edit = qobject_cast<QPlainTextEdit *>(w)) {
-        const QString text = QString(control.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        if (edit->toPlainText() != text)
-            edit->setPlainText(text);
-    } else if (auto *line = qobject_cast<QLineEdit *>(w)) {
-        if (line->text() != control.caption)
-            line->setText(control.caption);
-    } else if (auto *label = qobject_cast<QLabel *>(w)) {
-        if (&control == &m_model.c.imgCara) {
-            if (m_shownFace != control.picture) {
-                m_shownFace = control.picture;
-                label->setPixmap(control.picture ? pictureIcon(control.picture).pixmap(QSize(40, 40)) : QPixmap());
-            }
-        } else if (label->text() != control.caption) {
-            label->setText(control.caption);
-        }
-        label->setAlignment(control.alignment == 2   ? Qt::AlignCenter
-                                : control.alignment == 1 ? Qt::AlignRight | Qt::AlignVCenter
-                                                         : Qt::AlignLeft | Qt::AlignVCenter);
-    }
-    // An option without a name (the missing exercises of two mechanisms) offers nothing.
-    const bool shown = control.visible && !(control.kind == Control::Kind::Option && control.caption.isEmpty());
-    if (w->isVisibleTo(w->parentWidget()) != shown)
-        w->setVisible(shown);
+    applyControlToWidget(control, w);
 }
 
 void FormulariView::sync()
 {
     FormControls &c = m_model.c;
     setWindowTitle(c.form.caption);
+    applyControlToWidget(c.form, centralWidget());
     for (Control *control : c.all()) {
+        if (control == &c.form)
+            continue;
         if (QWidget *w = m_widgets.value(control))
             applyControl(*control, w);
         if (QAction *a = m_actions.value(control)) {
@@ -493,6 +465,34 @@ void FormulariView::showAbout()
     AboutModel about(m_model.services(), m_model.catalogue(), m_model.lang, m_model.solutionsMode);
     AboutView dialog(about, this);
     dialog.exec();
+}
+
+void FormulariView::showExamsTaken()
+{
+    m_model.c.form.enabled = false;
+    auto *model = new ExamsTakenModel(m_model);
+    auto *window = new ExamsTakenView(*model, this);
+    window->setWindowFlag(Qt::Window);
+    connect(window, &QObject::destroyed, this, [this, model] {
+        delete model;
+        sync();
+    });
+    sync();
+    window->show();
+}
+
+void FormulariView::showExamResult()
+{
+    auto *model = new ExamResultModel(m_model);
+    model->onStored = [this] { QTimer::singleShot(0, this, [this] { showExamsTaken(); }); };
+    auto *window = new ExamResultView(*model, this);
+    window->setWindowFlag(Qt::Window);
+    connect(window, &QObject::destroyed, this, [this, model] {
+        delete model;
+        sync();
+    });
+    sync();
+    window->show();
 }
 
 void FormulariView::showHelp()

@@ -29,7 +29,7 @@ public:
     explicit FormulariView(Formulari &model, QWidget *parent = nullptr);
 
     // Copies every control's state onto its widget.
-    void sync();
+    Q_INVOKABLE void sync();
     // One animation step, as the 100 ms timer does it.
     void tick();
     PictureView *pictureView() const { return m_picture; }
@@ -56,6 +56,8 @@ private:
     void applyControl(const Control &control, QWidget *widget);
     void showHelp();
     void showAbout();
+    void showExamsTaken();
+    void showExamResult();
 
     Formulari &m_model;
     PictureView *m_picture = nullptr;
@@ -64,7 +66,6 @@ private:
     QHash<const Control *, QAction *> m_actions;
     QHash<const Control *, QMenu *> m_menus;
     int m_shownFlag = 0;
-    int m_shownFace = 0;
 };
 
 } // namespace cinemoto

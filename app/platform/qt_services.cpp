@@ -235,6 +235,8 @@ bool QtPrinter::printWindow(const QString &windowName)
     }
     if (!window || QPrinterInfo::availablePrinters().isEmpty())
         return false;
+    // The window shows its paper look before it is taken.
+    QMetaObject::invokeMethod(window, "sync");
     const QImage image = window->grab().toImage();
     QPrinter printer(QPrinter::HighResolution);
     QPainter painter;

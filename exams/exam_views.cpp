@@ -1,0 +1,181 @@
+#include "exams/exam_views.h"
+
+#include "app/control_widget.h"
+#include "exams/exam_windows.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace cinemoto {
+
+namespace {
+// Twips to pixels, a little larger than the design resolution so texts breathe.
+int px(int twips)
+{
+    return twips / 12;
+}
+} // namespace
+
+QWidget *TwipsDialog::place(QWidget *widget, Control &control, int left, int top, int width, int height)
+{
+    widget->setParent(this);
+    widget->setObjectName(control.index || control.name == QLatin1String("lblTemps")
+                                  || control.name == QLatin1String("lblPunt")
+                              ? QStringLiteral("%1_%2").arg(control.name).arg(control.index)
+                              : control.name);
+    widget->setGeometry(px(left), px(top), px(width), px(height));
+    m_widgets.insert(&control, widget);
+    return widget;
+}
+
+void TwipsDialog::syncAll()
+{
+    for (auto it = m_widgets.cbegin(); it != m_widgets.cend(); ++it)
+        applyControlToWidget(*it.key(), it.value());
+}
+
+ExamResultView::ExamResultView(ExamResultModel &model, QWidget *parent) : TwipsDialog(parent), m_model(model)
+{
+    setObjectName(model.form.name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    QFont bold = font();
+    bold.setBold(true);
+    auto label = [this](Control &c, int left, int top, int width) {
+        return static_cast<QLabel *>(place(new QLabel, c, left, top, width, 300));
+    };
+    QLabel *title = label(model.lblTitol, 480, 120, 4400);
+    QFont big = bold;
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    title->setFont(big);
+    for (auto [c, left, width] : {std::tuple{&model.lblExercici, 180, 1100}, std::tuple{&model.lblResultat, 1320, 1400},
+                                  std::tuple{&model.lblTempstit, 2760, 900}, std::tuple{&model.lblPunts, 3720, 1100}})
+        label(*c, left, 600, width)->setFont(bold);
+    for (int i = 1; i <= 5; ++i) {
+        const int top = 1080 + 360 * (i - 1);
+        label(model.lbl1[std::size_t(i)], 660, top, 500);
+        label(model.lblCorrecte[std::size_t(i)], 1260, top, 1500);
+        label(model.lblTemps[std::size_t(i)], 2820, top, 900);
+        label(model.lblPunt[std::size_t(i)], 3780, top, 1100);
+    }
+    label(model.lblTotal, 300, 3120, 1400)->setFont(bold);
+    label(model.lblTemps[0], 2820, 3120, 900)->setFont(bold);
+    label(model.lblPunt[0], 3780, 3120, 1100)->setFont(bold);
+    label(model.lblNom, 60, 3630, 1100)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_name = static_cast<QLineEdit *>(place(new QLineEdit, model.txtNom, 1200, 3600, 1695, 360));
+    m_name->setMaxLength(60);
+    m_name->installEventFilter(this);
+    connect(m_name, &QLineEdit::textEdited, this, [this](const QString &t) { m_model.txtNom.caption = t; });
+    const std::pair<Control *, std::function<void()>> buttons[] = {
+        {&model.cmdAcceptar, [this] { m_model.cmdAcceptar_Click(); }},
+        {&model.cmdCancel, [this] { m_model.cmdCancel_Click(); }},
+        {&model.cmdPrint3, [this] { m_model.cmdPrint3_Click(); }}};
+    const int lefts[] = {2940, 3480, 4260};
+    const int widths[] = {500, 740, 900};
+    int i = 0;
+    for (const auto &[control, action] : buttons) {
+        auto *b = static_cast<QPushButton *>(place(new QPushButton, *control, lefts[i], 3600, widths[i], 380));
+        connect(b, &QPushButton::clicked, this, [this, action = action] { handle(action); });
+        ++i;
+    }
+    setFixedSize(px(5300), px(4200));
+    m_model.Form_Load();
+    sync();
+    if (m_model.txtNom.selLength)
+        m_name->selectAll();
+    m_name->setFocus();
+}
+
+void ExamResultView::sync()
+{
+    setWindowTitle(m_model.form.caption);
+    applyControlToWidget(m_model.form, this);
+    syncAll();
+}
+
+void ExamResultView::handle(const std::function<void()> &handler)
+{
+    handler();
+    if (m_model.closed) {
+        close();
+        return;
+    }
+    sync();
+}
+
+bool ExamResultView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_name && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            handle([this] {
+                int code = 13;
+                m_model.txtNom_KeyPress(code);
+            });
+            return true;
+        }
+    }
+    return TwipsDialog::eventFilter(watched, event);
+}
+
+void ExamResultView::closeEvent(QCloseEvent *event)
+{
+    m_model.Form_Unload();
+    event->accept();
+}
+
+ExamsTakenView::ExamsTakenView(ExamsTakenModel &model, QWidget *parent) : TwipsDialog(parent), m_model(model)
+{
+    setObjectName(model.form.name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    QFont bold = font();
+    bold.setBold(true);
+    auto label = [this](Control &c, int left, int top, int width) {
+        return static_cast<QLabel *>(place(new QLabel, c, left, top, width, 290));
+    };
+    QLabel *title = label(model.lblTitol, 480, 120, 4400);
+    QFont big = bold;
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    title->setFont(big);
+    label(model.lblElnom, 120, 600, 1815)->setFont(bold);
+    label(model.lblElspunts, 1980, 600, 800)->setFont(bold);
+    label(model.lblEldia, 2820, 600, 1050)->setFont(bold);
+    label(model.lblLahora, 3900, 600, 900)->setFont(bold);
+    for (int i = 1; i <= 10; ++i) {
+        const int top = 1080 + 300 * (i - 1);
+        label(model.lblNom[std::size_t(i)], 120, top, 1815);
+        label(model.lblPunts[std::size_t(i)], 1980, top, 800);
+        label(model.lblDia[std::size_t(i)], 2820, top, 1050);
+        label(model.lblHora[std::size_t(i)], 3900, top, 900);
+    }
+    auto *close = static_cast<QPushButton *>(place(new QPushButton, model.cmdAcceptar, 1320, 4140, 1000, 380));
+    auto *print = static_cast<QPushButton *>(place(new QPushButton, model.cmdPrint2, 2460, 4140, 1000, 380));
+    connect(close, &QPushButton::clicked, this, [this] {
+        m_model.cmdAcceptar_Click();
+        this->close();
+    });
+    connect(print, &QPushButton::clicked, this, [this] {
+        m_model.cmdPrint2_Click();
+        sync();
+    });
+    setFixedSize(px(4900), px(4700));
+    m_model.Form_Load();
+    sync();
+}
+
+void ExamsTakenView::sync()
+{
+    setWindowTitle(m_model.form.caption);
+    applyControlToWidget(m_model.form, this);
+    syncAll();
+}
+
+void ExamsTakenView::closeEvent(QCloseEvent *event)
+{
+    m_model.Form_Unload();
+    event->accept();
+}
+
+} // namespace cinemoto

@@ -1,0 +1,249 @@
+#include "exams/exam_windows.h"
+
+#include "app/format.h"
+#include "exams/record_file.h"
+#include "printing/print_frame.h"
+
+namespace cinemoto {
+
+namespace {
+
+void name(Control &c, const char *n, int index = 0)
+{
+    c.name = QString::fromLatin1(n);
+    c.index = index;
+}
+
+template <std::size_t N>
+void nameArray(std::array<Control, N> &array, const char *n, std::size_t from)
+{
+    for (std::size_t i = from; i < N; ++i)
+        name(array[i], n, int(i));
+}
+
+QString recordPath(Formulari &main)
+{
+    return main.services().folder->path() + QStringLiteral("/exadat");
+}
+
+} // namespace
+
+ExamResultModel::ExamResultModel(Formulari &main) : m_main(main)
+{
+    name(form, "frmExamen");
+    form.caption = QStringLiteral("Resultat de l'examen");
+    name(lblTitol, "lblTitol");
+    name(lblExercici, "lblExercici");
+    name(lblResultat, "lblResultat");
+    name(lblTempstit, "lblTempstit");
+    name(lblPunts, "lblPunts");
+    name(lblTotal, "lblTotal");
+    name(lblNom, "lblNom");
+    name(txtNom, "txtNom");
+    txtNom.kind = Control::Kind::TextBox;
+    name(cmdAcceptar, "cmdAcceptar");
+    cmdAcceptar.caption = QStringLiteral("OK");
+    name(cmdCancel, "cmdCancel");
+    name(cmdPrint3, "cmdPrint3");
+    nameArray(lbl1, "lbl1", 1);
+    nameArray(lblCorrecte, "lblCorrecte", 1);
+    nameArray(lblTemps, "lblTemps", 0);
+    nameArray(lblPunt, "lblPunt", 0);
+    for (int i = 1; i <= 5; ++i)
+        lbl1[std::size_t(i)].caption = QString::number(i);
+    for (Control *c : {&form, &lblTitol, &lblExercici, &lblResultat, &lblTempstit, &lblPunts, &lblTotal})
+        c->foreColor = kPaperWhite;
+    form.backColor = kScreenBlue;
+    for (std::size_t i = 0; i < 6; ++i) {
+        for (auto *array : {&lbl1, &lblCorrecte, &lblTemps, &lblPunt})
+            (*array)[i].foreColor = kPaperWhite;
+    }
+    lblNom.foreColor = kPaperWhite;
+}
+
+void ExamResultModel::Form_Load()
+{
+    const Services &s = m_main.services();
+    s.help->setHelpFile(s.folder->path() + QStringLiteral("/cinemoto.hlp"));
+    lblTitol.caption = m_main.text(471);
+    lblExercici.caption = m_main.text(472);
+    lblResultat.caption = m_main.text(473);
+    lblTempstit.caption = m_main.text(474);
+    lblPunts.caption = m_main.text(475);
+    lblTotal.caption = m_main.text(476);
+    lblNom.caption = m_main.text(477);
+    cmdCancel.caption = m_main.text(453);
+    cmdPrint3.caption = m_main.text(450);
+    s.random->seedFromTimer();
+    const QChar decimal = systemDecimal();
+    for (std::size_t i = 1; i <= 5; ++i) {
+        lblTemps[i].caption = m_main.examTimes[i];
+        lblCorrecte[i].caption = m_main.examResults[i];
+        lblPunt[i].caption = generalNumber(m_main.examScores[i], decimal);
+    }
+    lblPunt[0].caption = generalNumber(m_main.examScores[0], decimal);
+    lblTemps[0].caption = m_main.examTimes[0];
+    if (m_main.examSaved) {
+        txtNom.caption = m_main.lastExamName;
+        txtNom.selStart = 0;
+        txtNom.selLength = int(txtNom.caption.size());
+    }
+}
+
+void ExamResultModel::txtNom_KeyPress(int &key)
+{
+    if (key == 13) {
+        key = 0;
+        cmdAcceptar_Click();
+    }
+}
+
+void ExamResultModel::cmdAcceptar_Click()
+{
+    if (closed)
+        return;
+    const Services &s = m_main.services();
+    if (txtNom.caption.isEmpty())
+        txtNom.caption = m_main.text(391);
+    const auto key = quint8(qBound(0, int(s.random->next() * 256), 255));
+    const QDateTime now = s.clock->now();
+    ExamRecord record;
+    record.name = txtNom.caption;
+    record.points = formatNumber(m_main.examScores[0], QStringLiteral("#0.#"), systemDecimal());
+    record.date = formatDate(now.date(), m_main.text(392));
+    record.time = formatTime(now.time(), QStringLiteral("hh:mm"));
+    QString error;
+    if (!ExamRecordFile(recordPath(m_main)).store(record, key, &error)) {
+        // Nothing is lost: the result stays on screen to try again or to print.
+        s.messageBox->show(MessageBoxService::Icon::Exclamation,
+                           m_main.text(393) + m_main.newLine + m_main.text(394), m_main.text(395),
+                           MessageBoxService::Buttons::Ok);
+        return;
+    }
+    m_main.lastExamName = txtNom.caption;
+    m_main.examSaved = true;
+    closed = true;
+    if (onStored)
+        onStored();
+}
+
+void ExamResultModel::cmdCancel_Click()
+{
+    m_main.c.form.enabled = true;
+    closed = true;
+}
+
+void ExamResultModel::Form_Unload()
+{
+    if (!closed)
+        cmdCancel_Click();
+}
+
+void ExamResultModel::cmdPrint3_Click()
+{
+    if (!confirmPrinting(m_main))
+        return;
+    std::vector<Control *> labels = {&lblTitol, &lblTotal, &lblExercici, &lblResultat, &lblPunts, &lblTempstit};
+    for (std::size_t i = 0; i < 6; ++i) {
+        labels.push_back(&lblTemps[i]);
+        labels.push_back(&lblPunt[i]);
+        if (i > 0) {
+            labels.push_back(&lblCorrecte[i]);
+            labels.push_back(&lbl1[i]);
+        }
+    }
+    Control *const bottom[] = {&lblNom, &cmdAcceptar, &cmdCancel, &cmdPrint3, &txtNom};
+    form.backColor = kPaperWhite;
+    for (Control *l : labels)
+        l->foreColor = kInkBlack;
+    for (Control *b : bottom)
+        b->visible = false; // the printed result carries no name
+    m_main.services().printer->printWindow(form.name);
+    form.backColor = kScreenBlue;
+    for (Control *l : labels)
+        l->foreColor = kPaperWhite;
+    for (Control *b : bottom)
+        b->visible = true;
+}
+
+ExamsTakenModel::ExamsTakenModel(Formulari &main) : m_main(main)
+{
+    name(form, "frmExadat");
+    form.caption = QStringLiteral("Exàmens realitzats");
+    form.backColor = kScreenBlue;
+    name(lblTitol, "lblTitol");
+    name(lblElnom, "lblElnom");
+    name(lblElspunts, "lblElspunts");
+    name(lblEldia, "lblEldia");
+    name(lblLahora, "lblLahora");
+    name(cmdAcceptar, "cmdAcceptar");
+    name(cmdPrint2, "cmdPrint2");
+    nameArray(lblNom, "lblNom", 1);
+    nameArray(lblPunts, "lblPunts", 1);
+    nameArray(lblDia, "lblDia", 1);
+    nameArray(lblHora, "lblHora", 1);
+    for (Control *c : {&lblTitol, &lblElnom, &lblElspunts, &lblEldia, &lblLahora})
+        c->foreColor = kPaperWhite;
+    for (std::size_t i = 1; i <= 10; ++i) {
+        for (auto *array : {&lblNom, &lblPunts, &lblDia, &lblHora})
+            (*array)[i].foreColor = kPaperWhite;
+    }
+}
+
+void ExamsTakenModel::Form_Load()
+{
+    const Services &s = m_main.services();
+    s.help->setHelpFile(s.folder->path() + QStringLiteral("/cinemoto.hlp"));
+    lblTitol.caption = m_main.text(481);
+    lblElnom.caption = m_main.text(482);
+    lblElspunts.caption = m_main.text(475);
+    lblEldia.caption = m_main.text(483);
+    lblLahora.caption = m_main.text(484);
+    cmdAcceptar.caption = m_main.text(453);
+    cmdPrint2.caption = m_main.text(450);
+    const ExamRecordFile file(recordPath(m_main));
+    file.createIfMissing();
+    std::array<ExamRecord, kRecordCount> records;
+    file.read(records); // an unreadable file shows ten empty rows
+    for (std::size_t i = 1; i <= 10; ++i) {
+        const ExamRecord &r = records[i - 1];
+        lblNom[i].caption = r.name;
+        lblPunts[i].caption = r.points;
+        lblDia[i].caption = r.date;
+        lblHora[i].caption = r.time;
+    }
+}
+
+void ExamsTakenModel::cmdAcceptar_Click()
+{
+    m_main.c.form.enabled = true;
+    closed = true;
+}
+
+void ExamsTakenModel::Form_Unload()
+{
+    if (!closed)
+        cmdAcceptar_Click();
+}
+
+void ExamsTakenModel::cmdPrint2_Click()
+{
+    if (!confirmPrinting(m_main))
+        return;
+    std::vector<Control *> labels = {&lblEldia, &lblElspunts, &lblLahora, &lblElnom, &lblTitol};
+    for (std::size_t i = 1; i <= 10; ++i) {
+        for (auto *array : {&lblNom, &lblPunts, &lblDia, &lblHora})
+            labels.push_back(&(*array)[i]);
+    }
+    form.backColor = kPaperWhite;
+    for (Control *l : labels)
+        l->foreColor = kInkBlack;
+    cmdAcceptar.visible = cmdPrint2.visible = false;
+    m_main.services().printer->printWindow(form.name);
+    form.backColor = kScreenBlue;
+    for (Control *l : labels)
+        l->foreColor = kPaperWhite;
+    cmdAcceptar.visible = cmdPrint2.visible = true;
+}
+
+} // namespace cinemoto

@@ -1,0 +1,211 @@
+#include "exams/exam_windows.h"
+#include "exams/record_file.h"
+#include "support/form_fixture.h"
+
+#include "app/format.h"
+#include <QDir>
+
+using namespace cinemoto;
+using namespace cinemoto::test;
+
+class ExamWindows : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        start(1);
+        form->examTimes = {QStringLiteral("3:10"), QStringLiteral("0:20"), QStringLiteral("1:00"),
+                           QStringLiteral("0:50"), QStringLiteral("0:40"), QStringLiteral("0:20")};
+        form->examScores = {6.75f, 1.9f, 1.7f, 0, 1.75f, 1.4f};
+        form->examResults = {QString(), form->text(341), form->text(341), form->text(342), form->text(341),
+                             form->text(341)};
+        c().form.enabled = false;
+    }
+    std::array<ExamRecord, kRecordCount> stored()
+    {
+        std::array<ExamRecord, kRecordCount> records;
+        ExamRecordFile(dir.filePath(QStringLiteral("exadat"))).read(records);
+        return records;
+    }
+};
+
+TEST_F(ExamWindows, ResultWindowShowsTheRowsAndTotals)
+{
+    ExamResultModel result(*form);
+    result.Form_Load();
+    EXPECT_EQ(result.lblTitol.caption, form->text(471));
+    EXPECT_EQ(result.lblCorrecte[3].caption, form->text(342));
+    EXPECT_EQ(result.lblTemps[0].caption, QStringLiteral("3:10"));
+    EXPECT_EQ(result.lblPunt[2].caption, generalNumber(1.7f, systemDecimal()));
+    EXPECT_EQ(result.lblPunt[3].caption, QStringLiteral("0"));
+    EXPECT_EQ(result.lblPunt[0].caption, generalNumber(6.75f, systemDecimal()));
+    EXPECT_EQ(result.cmdCancel.caption, QStringLiteral("&Sortir"));
+    EXPECT_TRUE(result.txtNom.caption.isEmpty()); // nothing stored yet in this run
+}
+
+TEST_F(ExamWindows, StoringKeepsTheNameAndOpensTheList)
+{
+    ExamResultModel result(*form);
+    bool listOpened = false;
+    result.onStored = [&listOpened] { listOpened = true; };
+    result.Form_Load();
+    result.txtNom.caption = QStringLiteral("Abcdefghijklmnopqrst");
+    int key = 13;
+    result.txtNom_KeyPress(key);
+    EXPECT_EQ(key, 0);
+    EXPECT_TRUE(listOpened);
+    EXPECT_TRUE(result.closed);
+    EXPECT_TRUE(form->examSaved);
+    EXPECT_EQ(form->lastExamName, QStringLiteral("Abcdefghijklmnopqrst"));
+    const auto records = stored();
+    EXPECT_EQ(records[0].name, QStringLiteral("Abcdefghijklmnop"));
+    EXPECT_EQ(records[0].points.trimmed(), formatNumber(6.75, QStringLiteral("#0.#"), systemDecimal()));
+    EXPECT_EQ(records[0].date.trimmed(), QStringLiteral("14/03/26"));
+    EXPECT_EQ(records[0].time.trimmed(), QStringLiteral("10:00"));
+    EXPECT_FALSE(c().form.enabled); // the list keeps the main window disabled
+
+    // The next result window offers the same name, selected.
+    ExamResultModel next(*form);
+    next.Form_Load();
+    EXPECT_EQ(next.txtNom.caption, QStringLiteral("Abcdefghijklmnopqrst"));
+    EXPECT_EQ(next.txtNom.selLength, 20);
+}
+
+TEST_F(ExamWindows, AnEmptyNameIsStoredAsAnonymousAndEnglishDatesMonthFirst)
+{
+    form->menLlengua_Click(3);
+    fakes.clock.current = QDateTime(QDate(2026, 3, 4), QTime(9, 5));
+    ExamResultModel result(*form);
+    result.Form_Load();
+    result.cmdAcceptar_Click();
+    const auto records = stored();
+    EXPECT_EQ(records[0].name.trimmed(), form->text(391));
+    EXPECT_EQ(records[0].date.trimmed(), QStringLiteral("03/04/26"));
+    EXPECT_EQ(records[0].time.trimmed(), QStringLiteral("09:05"));
+}
+
+TEST_F(ExamWindows, LeavingStoresNothingAndGivesTheMainWindowBack)
+{
+    ExamResultModel result(*form);
+    result.Form_Load();
+    result.Form_Unload(); // the window's own close control
+    EXPECT_TRUE(c().form.enabled);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("exadat"))));
+}
+
+TEST_F(ExamWindows, AFailedStoreKeepsTheResultOnScreen)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("exadat")));
+    ExamResultModel result(*form);
+    result.Form_Load();
+    result.txtNom.caption = QStringLiteral("Pau");
+    result.cmdAcceptar_Click();
+    EXPECT_FALSE(result.closed);
+    EXPECT_FALSE(form->examSaved);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].title, form->text(395));
+}
+
+TEST_F(ExamWindows, ListShowsTenRowsNewestFirstAndCreatesTheFile)
+{
+    ExamsTakenModel empty(*form);
+    empty.Form_Load();
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("exadat"))));
+    EXPECT_EQ(empty.lblTitol.caption, form->text(481));
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_TRUE(empty.lblNom[std::size_t(i)].caption.isEmpty());
+    ExamRecordFile file(dir.filePath(QStringLiteral("exadat")));
+    for (int n = 1; n <= 12; ++n)
+        file.store({QStringLiteral("Pupil %1").arg(n), QStringLiteral("5"), QStringLiteral("01/02/26"),
+                    QStringLiteral("11:11")},
+                   quint8(n));
+    ExamsTakenModel list(*form);
+    list.Form_Load();
+    EXPECT_EQ(list.lblNom[1].caption, QStringLiteral("Pupil 12        "));
+    EXPECT_EQ(list.lblNom[10].caption.trimmed(), QStringLiteral("Pupil 3"));
+    EXPECT_EQ(list.lblDia[1].caption, QStringLiteral("01/02/26   "));
+    list.cmdAcceptar_Click();
+    EXPECT_TRUE(c().form.enabled);
+}
+
+TEST_F(ExamWindows, ExamStartAndAbandon)
+{
+    c().form.enabled = true;
+    form->menDificil_Click(1);
+    form->cmdExamen_Click();
+    EXPECT_TRUE(isTrue(st().examRunning));
+    EXPECT_EQ(st().level, 3);
+    EXPECT_FALSE(c().cmdNou.enabled || c().menNouexercici.enabled);
+    EXPECT_TRUE(c().optAleatorisist.value && c().optAleatoriunit.value);
+    EXPECT_TRUE(isTrue(st().examUsed[std::size_t(st().mechanism)]));
+    form->cmdExamen_Click(); // abandoned
+    EXPECT_FALSE(isTrue(st().examRunning));
+    EXPECT_EQ(st().level, 1); // the ticked level is back with its preset
+    EXPECT_FALSE(c().optAleatorisist.visible);
+    EXPECT_TRUE(c().cmdNou.enabled);
+    EXPECT_FALSE(c().txtSolucio.visible || c().txtMotor.visible);
+    form->cmdExamen_Click(); // a new exam starts from zero
+    EXPECT_EQ(st().examCount, 0);
+    EXPECT_FLOAT_EQ(form->examScores[0], 0);
+}
+
+class Printing : public FormFixture
+{
+};
+
+TEST_F(Printing, NoPrintsNothingAndYesPrintsTheExerciseWithoutTheAnswer)
+{
+    start(1);
+    form->cmdPrint_Click();
+    EXPECT_TRUE(fakes.printer.printed.isEmpty());
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].icon, MessageBoxService::Icon::Question);
+    EXPECT_EQ(fakes.messageBox.shown[0].title, form->text(284));
+    form->cmdNou_Click(); // answer box open
+    bool answerShownOnPaper = true;
+    bool framesOnPaper = true;
+    std::uint32_t paper = 0;
+    fakes.printer.onPrint = [&] {
+        answerShownOnPaper = c().txtSolucio.visible || c().cmdFet.visible || c().txtTemps.visible;
+        framesOnPaper = c().fratipo.visible || c().cmdNou.visible || c().cmdTest.visible;
+        paper = c().form.backColor;
+    };
+    fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
+    form->cmdPrint_Click();
+    EXPECT_EQ(fakes.printer.printed, QStringList{QStringLiteral("formulari")});
+    EXPECT_FALSE(answerShownOnPaper);
+    EXPECT_FALSE(framesOnPaper);
+    EXPECT_EQ(paper, 0xFFFFFFFFu);
+    EXPECT_TRUE(c().txtSolucio.visible && c().cmdFet.visible && c().txtTemps.visible);
+    EXPECT_TRUE(c().fratipo.visible && c().cmdNou.visible);
+    EXPECT_FALSE(c().imgCara.visible); // not shown before, not shown after
+    EXPECT_EQ(c().form.backColor, 0u);
+}
+
+TEST_F(Printing, ExamWindowsPrintInBlackOnWhiteWithoutTheName)
+{
+    start(1);
+    ExamResultModel result(*form);
+    result.Form_Load();
+    bool nameOnPaper = true;
+    std::uint32_t ink = 0;
+    fakes.printer.onPrint = [&] {
+        nameOnPaper = result.txtNom.visible || result.lblNom.visible;
+        ink = result.lblPunt[0].foreColor;
+    };
+    fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
+    result.cmdPrint3_Click();
+    EXPECT_FALSE(nameOnPaper);
+    EXPECT_EQ(ink, 0xFF000000u);
+    EXPECT_EQ(result.form.backColor, 0xFF0000FFu);
+    EXPECT_EQ(result.lblPunt[0].foreColor, 0xFFFFFFFFu);
+    EXPECT_TRUE(result.txtNom.visible && result.cmdPrint3.visible);
+
+    ExamsTakenModel list(*form);
+    list.Form_Load();
+    fakes.printer.works = false; // a failing printer changes nothing
+    fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
+    list.cmdPrint2_Click();
+    EXPECT_TRUE(list.cmdAcceptar.visible);
+    EXPECT_EQ(list.form.backColor, 0xFF0000FFu);
+}
