@@ -27,6 +27,7 @@ struct Control
     int alignment = 0; // 0 left, 1 right, 2 centre
     int selStart = 0;
     int selLength = 0;
+    int top = 0; // twips, for the few controls that move
     std::uint32_t backColor = 0; // 0xAARRGGBB; 0 keeps the platform's colour
     std::uint32_t foreColor = 0;
 

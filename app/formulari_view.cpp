@@ -6,6 +6,8 @@
 #include "app/formulari.h"
 #include "exams/exam_views.h"
 #include "exams/exam_windows.h"
+#include "quiz/quiz.h"
+#include "quiz/quiz_view.h"
 #include "app/pictures.h"
 #include "mechanisms/catalogue.h"
 #include "mechanisms/picture_view.h"
@@ -69,6 +71,7 @@ FormulariView::FormulariView(Formulari &model, QWidget *parent) : QMainWindow(pa
     auto *nou = new QPushButton;
     bind(nou, m_model.c.cmdNou);
     connect(nou, &QPushButton::clicked, this, [this] { handle([this] { m_model.cmdNou_Click(); }); });
+    connect(test, &QPushButton::clicked, this, [this] { showQuiz(); });
     for (QPushButton *b : {test, nou})
         b->setMinimumHeight(36);
     middle->addSpacing(70);
@@ -472,6 +475,20 @@ void FormulariView::showExamsTaken()
     m_model.c.form.enabled = false;
     auto *model = new ExamsTakenModel(m_model);
     auto *window = new ExamsTakenView(*model, this);
+    window->setWindowFlag(Qt::Window);
+    connect(window, &QObject::destroyed, this, [this, model] {
+        delete model;
+        sync();
+    });
+    sync();
+    window->show();
+}
+
+void FormulariView::showQuiz()
+{
+    m_model.c.form.enabled = false;
+    auto *model = new QuizModel(m_model);
+    auto *window = new QuizView(*model, this);
     window->setWindowFlag(Qt::Window);
     connect(window, &QObject::destroyed, this, [this, model] {
         delete model;

@@ -58,6 +58,7 @@ private:
     void showAbout();
     void showExamsTaken();
     void showExamResult();
+    void showQuiz();
 
     Formulari &m_model;
     PictureView *m_picture = nullptr;

@@ -12,30 +12,11 @@
 namespace cinemoto {
 
 namespace {
-// Twips to pixels, a little larger than the design resolution so texts breathe.
 int px(int twips)
 {
-    return twips / 12;
+    return twipsToPixels(twips);
 }
 } // namespace
-
-QWidget *TwipsDialog::place(QWidget *widget, Control &control, int left, int top, int width, int height)
-{
-    widget->setParent(this);
-    widget->setObjectName(control.index || control.name == QLatin1String("lblTemps")
-                                  || control.name == QLatin1String("lblPunt")
-                              ? QStringLiteral("%1_%2").arg(control.name).arg(control.index)
-                              : control.name);
-    widget->setGeometry(px(left), px(top), px(width), px(height));
-    m_widgets.insert(&control, widget);
-    return widget;
-}
-
-void TwipsDialog::syncAll()
-{
-    for (auto it = m_widgets.cbegin(); it != m_widgets.cend(); ++it)
-        applyControlToWidget(*it.key(), it.value());
-}
 
 ExamResultView::ExamResultView(ExamResultModel &model, QWidget *parent) : TwipsDialog(parent), m_model(model)
 {

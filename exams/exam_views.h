@@ -1,29 +1,13 @@
 #pragma once
 
-#include <QDialog>
-#include <QHash>
+#include "app/twips_dialog.h"
 
 class QLineEdit;
 
 namespace cinemoto {
 
-struct Control;
 class ExamResultModel;
 class ExamsTakenModel;
-
-// Both exam windows: controls placed where the window model says, in twips.
-class TwipsDialog : public QDialog
-{
-    Q_OBJECT
-public:
-    using QDialog::QDialog;
-    Q_INVOKABLE virtual void sync() = 0;
-
-protected:
-    QWidget *place(QWidget *widget, Control &control, int left, int top, int width, int height);
-    void syncAll();
-    QHash<Control *, QWidget *> m_widgets;
-};
 
 class ExamResultView : public TwipsDialog
 {

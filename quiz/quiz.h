@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/control.h"
+#include "app/formulari.h"
+
+#include <array>
+#include <vector>
+
+namespace cinemoto {
+
+constexpr std::uint32_t kAnswerBlack = 0xFF000000;
+constexpr std::uint32_t kAnswerGreen = 0xFF008000;
+constexpr std::uint32_t kAnswerRed = 0xFFFF0000;
+
+// The picture quiz: questions of the current language drawn without repetition, each with
+// the picture of its mechanism and four answers, and the running success rate.
+class QuizModel
+{
+public:
+    explicit QuizModel(Formulari &main);
+
+    Control form, cmdPregunta, imgDibuix, lblPregunta, imgCara, lblFetes, lblCorrectes, lblEncert, lblLesfetes,
+        lblLescorrectes, lblLencert, imgEncert;
+    std::array<Control, 5> lblResposta; // 1..4
+
+    void Form_Load();
+    void cmdPregunta_Click();
+    void lblResposta_Click(int k);
+    void Form_Unload();
+
+    int questionCount() const;
+    const Services &services() const { return m_main.services(); }
+    bool wasAsked(int question) const { return asked.at(std::size_t(question)); }
+    int rightAnswer = 0;
+    bool answered = true;
+
+private:
+    QString quizText(int offset) const;
+
+    Formulari &m_main;
+    std::array<int, 4> m_counts{0, 201, 201, 19};
+    std::vector<bool> asked; // 1..count
+};
+
+} // namespace cinemoto
