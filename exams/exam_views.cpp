@@ -62,6 +62,8 @@ ExamResultView::ExamResultView(ExamResultModel &model, QWidget *parent) : TwipsD
         ++i;
     }
     setFixedSize(px(5300), px(4200));
+    // Escape closes a dialog without a close event: leaving then works as the exit button.
+    connect(this, &QDialog::finished, this, [this] { m_model.Form_Unload(); });
     m_model.Form_Load();
     sync();
     if (m_model.txtNom.selLength)
@@ -142,6 +144,7 @@ ExamsTakenView::ExamsTakenView(ExamsTakenModel &model, QWidget *parent) : TwipsD
         sync();
     });
     setFixedSize(px(4900), px(4700));
+    connect(this, &QDialog::finished, this, [this] { m_model.Form_Unload(); });
     m_model.Form_Load();
     sync();
 }

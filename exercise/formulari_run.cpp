@@ -100,7 +100,8 @@ void Formulari::examStep()
         return;
     ++st.examCount;
     const auto slot = std::size_t(st.examCount);
-    examTimes[slot] = c.txtTemps.caption;
+    // An answer given before the clock's first refresh still gets its time.
+    examTimes[slot] = c.txtTemps.caption.isEmpty() ? clockText(st.answerTime) : c.txtTemps.caption;
     if (isTrue(st.answerCorrect)) {
         examResults[slot] = text(341);
         scoreExercise();
@@ -110,7 +111,7 @@ void Formulari::examStep()
     }
     examScores[0] += examScores[slot];
     st.examTime += st.answerTime;
-    const QString message = text(343) + examResults[slot] + newLine + text(344) + c.txtTemps.caption + newLine
+    const QString message = text(343) + examResults[slot] + newLine + text(344) + examTimes[slot] + newLine
         + text(345) + strSingle(examScores[slot]);
     m_services.messageBox->show(MessageBoxService::Icon::Information, message, text(346) + strInt(st.examCount),
                                 MessageBoxService::Buttons::Ok);

@@ -52,6 +52,8 @@ QuizView::QuizView(QuizModel &model, QWidget *parent) : TwipsDialog(parent), m_m
     }
     m_face = place(new QLabel, model.imgCara, 300, 3915, 380, 340);
     setFixedSize(twipsToPixels(9300), twipsToPixels(5500));
+    // Escape closes a dialog without a close event: the main window comes back all the same.
+    connect(this, &QDialog::finished, this, [this] { m_model.Form_Unload(); });
     m_model.Form_Load();
     sync();
 }

@@ -295,6 +295,8 @@ TEST_F(ExerciseRun, ExamStepScoresAndFinishesAfterFive)
     EXPECT_FLOAT_EQ(form->examScores[0], 5.45f);
     EXPECT_EQ(form->examResults[5], form->text(342));
     EXPECT_EQ(form->examTimes[0], QStringLiteral("8:36")); // answer times only
+    EXPECT_EQ(form->examTimes[2], QStringLiteral("1:00"));
+    EXPECT_EQ(form->examTimes[4], QStringLiteral("5:01"));
     ASSERT_EQ(fakes.messageBox.shown.size(), 5u);
     EXPECT_EQ(fakes.messageBox.shown[1].title, form->text(346) + QStringLiteral(" 2"));
     EXPECT_EQ(fakes.messageBox.shown[1].text, form->text(343) + form->text(341) + QStringLiteral("\r\n")
