@@ -1,10 +1,30 @@
-# Lays the trainer's data files beside the built program. A record file that
-# already holds results is never overwritten.
+# Lays the trainer's data files beside a built program. With MEDIUM the folder is an
+# installation medium and takes every file as it is; otherwise it is a ready program
+# folder in English (the installer would pick the language). A record file that already
+# holds results is never overwritten.
 file(GLOB files "${SRC}/*")
-foreach(f IN LISTS files)
-    get_filename_component(name "${f}" NAME)
-    if(name STREQUAL "exadat" AND EXISTS "${DST}/exadat")
+if(MEDIUM)
+    foreach(f IN LISTS files)
+        get_filename_component(name "${f}" NAME)
+        if(NOT name MATCHES "^\\.")
+            file(COPY "${f}" DESTINATION "${DST}")
+        endif()
+    endforeach()
+    return()
+endif()
+foreach(name cinemoto.hlp recte.gif catala.gif espanol.gif english.gif)
+    if(EXISTS "${SRC}/${name}")
+        file(COPY "${SRC}/${name}" DESTINATION "${DST}")
+    endif()
+endforeach()
+foreach(pair "readme.txt=cinemoto.txt" "english.cnt=cinemoto.cnt" "linkseng.htm=links.htm" "exaeng=exadat")
+    string(REPLACE "=" ";" parts "${pair}")
+    list(GET parts 0 from)
+    list(GET parts 1 to)
+    if(to STREQUAL "exadat" AND EXISTS "${DST}/exadat")
         continue()
     endif()
-    file(COPY "${f}" DESTINATION "${DST}")
+    if(EXISTS "${SRC}/${from}")
+        configure_file("${SRC}/${from}" "${DST}/${to}" COPYONLY)
+    endif()
 endforeach()

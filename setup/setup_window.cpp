@@ -1,0 +1,106 @@
+#include "setup/setup_window.h"
+
+#include "app/pictures.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <unistd.h>
+
+namespace cinemoto {
+
+QString DesktopInstallerPlatform::programFilesDir()
+{
+    if (geteuid() == 0)
+        return QStringLiteral("/opt");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+QString DesktopInstallerPlatform::programsMenuDir()
+{
+    if (geteuid() == 0)
+        return QStringLiteral("/usr/local/share/applications");
+    return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+}
+
+bool DesktopInstallerPlatform::startProgram(const QString &path)
+{
+    return QProcess::startDetached(path, {}, QFileInfo(path).absolutePath());
+}
+
+SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(parent), m_model(model)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Cinemoto 3.2"));
+    auto *layout = new QVBoxLayout(this);
+    auto *grid = new QGridLayout;
+    static const char *const captions[] = {"Instal·lació en Català", "Instalación en Español",
+                                           "English installation"};
+    static const char *const flagNames[] = {"imgCatala", "imgEspanol", "imgEnglish"};
+    for (int i = 0; i < 3; ++i) {
+        m_flags[i] = new QLabel;
+        m_flags[i]->setObjectName(QString::fromLatin1(flagNames[i]));
+        m_flags[i]->setPixmap(picturePixmap(71 + i, QSize(36, 24), devicePixelRatioF()));
+        m_options[i] = new QRadioButton(QString::fromUtf8(captions[i]));
+        m_options[i]->setObjectName(QStringLiteral("optIdioma_%1").arg(i + 1));
+        connect(m_options[i], &QRadioButton::clicked, this, [this, i] {
+            m_model.optIdioma_Click(i + 1);
+            sync();
+        });
+        grid->addWidget(m_flags[i], i, 0);
+        grid->addWidget(m_options[i], i, 1);
+    }
+    m_options[0]->setChecked(true);
+    layout->addLayout(grid);
+    m_message = new QLabel;
+    m_message->setObjectName(QStringLiteral("lblOnhofaig"));
+    m_folder = new QLabel;
+    m_folder->setObjectName(QStringLiteral("lblEllloc"));
+    m_folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_message);
+    layout->addWidget(m_folder);
+    m_ok = new QPushButton(QStringLiteral("OK"));
+    m_ok->setObjectName(QStringLiteral("cmdOK"));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        m_model.cmdOK_Click();
+        if (!m_model.error.isEmpty() && m_model.stage == 2) {
+            static const char *const failed[] = {"No s'ha pogut instal·lar el programa:",
+                                                 "No se ha podido instalar el programa:",
+                                                 "Cinemoto could not be installed:"};
+            QMessageBox::warning(this, QStringLiteral("Cinemoto 3.2"),
+                                 QString::fromUtf8(failed[qBound(1, m_model.language, 3) - 1]) + QLatin1Char('\n')
+                                     + m_model.error);
+        }
+        if (m_model.finished)
+            QApplication::quit();
+        sync();
+    });
+    layout->addWidget(m_ok, 0, Qt::AlignRight);
+    setMinimumWidth(420);
+    m_model.Form_Load();
+    sync();
+}
+
+void SetupWindow::sync()
+{
+    for (int i = 0; i < 3; ++i) {
+        m_options[i]->setVisible(m_model.optionsShown);
+        m_flags[i]->setVisible(m_model.optionsShown);
+        m_options[i]->setChecked(m_model.language == i + 1);
+    }
+    m_message->setText(m_model.messageLine);
+    m_folder->setText(m_model.folderLine);
+    m_message->setVisible(m_model.messagesShown);
+    m_folder->setVisible(m_model.messagesShown);
+}
+
+} // namespace cinemoto

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "setup/installer.h"
+
+#include <QWidget>
+
+class QLabel;
+class QRadioButton;
+class QPushButton;
+
+namespace cinemoto {
+
+// The installer's real folders on this desktop.
+class DesktopInstallerPlatform : public InstallerPlatform
+{
+public:
+    QString programFilesDir() override;
+    QString programsMenuDir() override;
+    bool startProgram(const QString &path) override;
+};
+
+// The installer's window: Form1.
+class SetupWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    SetupWindow(InstallerModel &model, QWidget *parent = nullptr);
+    void sync();
+
+private:
+    InstallerModel &m_model;
+    QRadioButton *m_options[3];
+    QLabel *m_flags[3];
+    QLabel *m_message;
+    QLabel *m_folder;
+    QPushButton *m_ok;
+};
+
+} // namespace cinemoto
