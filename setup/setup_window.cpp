@@ -57,6 +57,7 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
         });
         grid->addWidget(m_flags[i], i, 0);
         grid->addWidget(m_options[i], i, 1);
+        grid->setColumnStretch(1, 1);
     }
     m_options[0]->setChecked(true);
     layout->addLayout(grid);
@@ -70,6 +71,7 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
     m_ok = new QPushButton(QStringLiteral("OK"));
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setDefault(true);
+    m_ok->setFocus();
     connect(m_ok, &QPushButton::clicked, this, [this] {
         m_model.cmdOK_Click();
         if (!m_model.error.isEmpty() && m_model.stage == 2) {
