@@ -470,11 +470,13 @@ void FormulariView::showAbout()
     dialog.exec();
 }
 
-void FormulariView::showExamsTaken()
+// A window over the main one: the main window takes no input until it is gone, and its
+// model lives exactly as long as the window.
+template <typename Model, typename View>
+void FormulariView::openWindow(Model *model)
 {
     m_model.c.form.enabled = false;
-    auto *model = new ExamsTakenModel(m_model);
-    auto *window = new ExamsTakenView(*model, this);
+    auto *window = new View(*model, this);
     window->setWindowFlag(Qt::Window);
     connect(window, &QObject::destroyed, this, [this, model] {
         delete model;
@@ -484,32 +486,21 @@ void FormulariView::showExamsTaken()
     window->show();
 }
 
+void FormulariView::showExamsTaken()
+{
+    openWindow<ExamsTakenModel, ExamsTakenView>(new ExamsTakenModel(m_model));
+}
+
 void FormulariView::showQuiz()
 {
-    m_model.c.form.enabled = false;
-    auto *model = new QuizModel(m_model);
-    auto *window = new QuizView(*model, this);
-    window->setWindowFlag(Qt::Window);
-    connect(window, &QObject::destroyed, this, [this, model] {
-        delete model;
-        sync();
-    });
-    sync();
-    window->show();
+    openWindow<QuizModel, QuizView>(new QuizModel(m_model));
 }
 
 void FormulariView::showExamResult()
 {
     auto *model = new ExamResultModel(m_model);
     model->onStored = [this] { QTimer::singleShot(0, this, [this] { showExamsTaken(); }); };
-    auto *window = new ExamResultView(*model, this);
-    window->setWindowFlag(Qt::Window);
-    connect(window, &QObject::destroyed, this, [this, model] {
-        delete model;
-        sync();
-    });
-    sync();
-    window->show();
+    openWindow<ExamResultModel, ExamResultView>(model);
 }
 
 void FormulariView::showHelp()

@@ -59,6 +59,8 @@ private:
     void showExamsTaken();
     void showExamResult();
     void showQuiz();
+    template <typename Model, typename View>
+    void openWindow(Model *model);
 
     Formulari &m_model;
     PictureView *m_picture = nullptr;

@@ -21,6 +21,26 @@ void nameArray(std::array<Control, N> &array, const char *n, std::size_t from)
         name(array[i], n, int(i));
 }
 
+// Prints a blue window as black on white paper without the controls named, and puts
+// its screen look back afterwards.
+void printOnPaper(Formulari &main, Control &form, const std::vector<Control *> &labels,
+                  const std::vector<Control *> &offPaper)
+{
+    if (!confirmPrinting(main))
+        return;
+    form.backColor = kPaperWhite;
+    for (Control *l : labels)
+        l->foreColor = kInkBlack;
+    for (Control *c : offPaper)
+        c->visible = false;
+    main.services().printer->printWindow(form.name);
+    form.backColor = kScreenBlue;
+    for (Control *l : labels)
+        l->foreColor = kPaperWhite;
+    for (Control *c : offPaper)
+        c->visible = true;
+}
+
 QString recordPath(Formulari &main)
 {
     return main.services().folder->path() + QStringLiteral("/exadat");
@@ -141,8 +161,6 @@ void ExamResultModel::Form_Unload()
 
 void ExamResultModel::cmdPrint3_Click()
 {
-    if (!confirmPrinting(m_main))
-        return;
     std::vector<Control *> labels = {&lblTitol, &lblTotal, &lblExercici, &lblResultat, &lblPunts, &lblTempstit};
     for (std::size_t i = 0; i < 6; ++i) {
         labels.push_back(&lblTemps[i]);
@@ -152,18 +170,8 @@ void ExamResultModel::cmdPrint3_Click()
             labels.push_back(&lbl1[i]);
         }
     }
-    Control *const bottom[] = {&lblNom, &cmdAcceptar, &cmdCancel, &cmdPrint3, &txtNom};
-    form.backColor = kPaperWhite;
-    for (Control *l : labels)
-        l->foreColor = kInkBlack;
-    for (Control *b : bottom)
-        b->visible = false; // the printed result carries no name
-    m_main.services().printer->printWindow(form.name);
-    form.backColor = kScreenBlue;
-    for (Control *l : labels)
-        l->foreColor = kPaperWhite;
-    for (Control *b : bottom)
-        b->visible = true;
+    // The printed result carries no name.
+    printOnPaper(m_main, form, labels, {&lblNom, &cmdAcceptar, &cmdCancel, &cmdPrint3, &txtNom});
 }
 
 ExamsTakenModel::ExamsTakenModel(Formulari &main) : m_main(main)
@@ -228,22 +236,12 @@ void ExamsTakenModel::Form_Unload()
 
 void ExamsTakenModel::cmdPrint2_Click()
 {
-    if (!confirmPrinting(m_main))
-        return;
     std::vector<Control *> labels = {&lblEldia, &lblElspunts, &lblLahora, &lblElnom, &lblTitol};
     for (std::size_t i = 1; i <= 10; ++i) {
         for (auto *array : {&lblNom, &lblPunts, &lblDia, &lblHora})
             labels.push_back(&(*array)[i]);
     }
-    form.backColor = kPaperWhite;
-    for (Control *l : labels)
-        l->foreColor = kInkBlack;
-    cmdAcceptar.visible = cmdPrint2.visible = false;
-    m_main.services().printer->printWindow(form.name);
-    form.backColor = kScreenBlue;
-    for (Control *l : labels)
-        l->foreColor = kPaperWhite;
-    cmdAcceptar.visible = cmdPrint2.visible = true;
+    printOnPaper(m_main, form, labels, {&cmdAcceptar, &cmdPrint2});
 }
 
 } // namespace cinemoto

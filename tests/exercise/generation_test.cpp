@@ -1,26 +1,13 @@
 #include "exercise/generation.h"
+#include "support/draws.h"
 
 #include <deque>
 #include <gtest/gtest.h>
 
 using namespace cinemoto;
+using namespace cinemoto::test;
 
 namespace {
-
-// Draws that produce the given counts: A = nearest(r 450 + 51), B = nearest(r 46 + 5),
-// S = r 50 + 1.
-float drawForA(int a)
-{
-    return float(a - 51) / 450.0f;
-}
-float drawForB(int b)
-{
-    return float(b - 5) / 46.0f;
-}
-float drawForS(float s)
-{
-    return (s - 1) / 50.0f;
-}
 
 struct Script
 {

@@ -1,4 +1,5 @@
 #include "app/format.h"
+#include "support/draws.h"
 #include "support/form_fixture.h"
 
 #include <set>
@@ -7,18 +8,6 @@ using namespace cinemoto;
 using namespace cinemoto::test;
 
 namespace {
-float drawForA(int a)
-{
-    return float(a - 51) / 450.0f;
-}
-float drawForB(int b)
-{
-    return float(b - 5) / 46.0f;
-}
-float drawForS(float s)
-{
-    return (s - 1) / 50.0f;
-}
 QString lines(const QString &a, const QString &b)
 {
     return a + QStringLiteral("\r\n") + b;
