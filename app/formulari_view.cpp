@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -90,6 +91,15 @@ FormulariView::FormulariView(Formulari &model, QWidget *parent) : QMainWindow(pa
     connect(m_timer, &QTimer::timeout, this, &FormulariView::tick);
     m_timer->start();
     sync();
+}
+
+FormulariView::~FormulariView()
+{
+    // Windows still open over this one go first, while everything they report to is alive.
+    m_timer->stop();
+    const QList<QDialog *> windows = findChildren<QDialog *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QDialog *window : windows)
+        delete window;
 }
 
 void FormulariView::bind(QWidget *widget, Control &control)

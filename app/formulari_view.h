@@ -27,6 +27,7 @@ class FormulariView : public QMainWindow
     Q_OBJECT
 public:
     explicit FormulariView(Formulari &model, QWidget *parent = nullptr);
+    ~FormulariView() override;
 
     // Copies every control's state onto its widget.
     Q_INVOKABLE void sync();

@@ -175,3 +175,14 @@ TEST_F(MainWindow, TextsFitInEveryLanguage)
         view.reset();
     }
 }
+
+TEST_F(MainWindow, ClosingWithWindowsOpenOverItEndsCleanly)
+{
+    open(1);
+    view->actionFor(c().menRealitzats)->trigger();
+    EXPECT_FALSE(c().form.enabled);
+    QTest::mouseClick(qobject_cast<QPushButton *>(view->widgetFor(c().cmdTest)), Qt::LeftButton);
+    view->close();
+    view.reset(); // the list and the quiz go with it
+    EXPECT_TRUE(form->isClosed());
+}

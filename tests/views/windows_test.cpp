@@ -1,5 +1,6 @@
 #include "app/about.h"
 #include "app/about_view.h"
+#include "app/help_view.h"
 #include "exams/exam_views.h"
 #include "exams/exam_windows.h"
 #include "exams/record_file.h"
@@ -9,6 +10,7 @@
 #include "support/qt_app.h"
 
 #include <QLabel>
+#include <QTextBrowser>
 #include <QPushButton>
 
 using namespace cinemoto;
@@ -91,5 +93,23 @@ TEST_F(SecondaryWindows, ExamQuizAndAboutWindowsInEveryLanguage)
         expectTextsFit(&aboutView, "about");
         saveScreenshot(aboutView.grab().toImage(), QStringLiteral("about_") + suffix);
         QApplication::processEvents();
+    }
+}
+
+TEST_F(SecondaryWindows, HelpOpensAtTheMechanismTopic)
+{
+    app();
+    for (int topic : {5, 167, 269, 484}) {
+        HelpWindow::showTopic(QStringLiteral("/nonexistent/cinemoto.hlp"), topic); // the built-in copy
+        QWidget *window = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("helpWindow") && w->isVisible())
+                window = w;
+        }
+        ASSERT_NE(window, nullptr);
+        auto *browser = window->findChild<QTextBrowser *>();
+        ASSERT_NE(browser, nullptr);
+        EXPECT_GT(browser->document()->characterCount(), 1000);
+        saveScreenshot(window->grab().toImage(), QStringLiteral("help_%1").arg(topic));
     }
 }
