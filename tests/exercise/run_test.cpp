@@ -2,6 +2,7 @@
 #include "support/draws.h"
 #include "support/form_fixture.h"
 
+#include <cmath>
 #include <set>
 
 using namespace cinemoto;
@@ -294,4 +295,51 @@ TEST_F(ExerciseRun, ExamStepScoresAndFinishesAfterFive)
     EXPECT_TRUE(finished);
     EXPECT_FALSE(c().form.enabled);
     EXPECT_FALSE(isTrue(st().examRunning));
+}
+
+// Every exercise of every mechanism, at every level and with random units: the question
+// is asked, the expected answer is a sensible number, and the sentence that shows the
+// solution states exactly that number in the unit of the question.
+TEST_F(ExerciseRun, EverySolutionSentenceStatesTheJudgedValue)
+{
+    form->optAleatoriunit_Click();
+    int checked = 0;
+    for (int level = 1; level <= 3; ++level) {
+        for (int m = 1; m <= 19; ++m) {
+            const int exercises = (m == 6 || m == 9) ? 3 : 5;
+            for (int ex = 1; ex <= exercises; ++ex) {
+                for (int round = 0; round < 3; ++round) {
+                    st().level = level;
+                    st().mechanism = m;
+                    st().exercise = ex;
+                    c().optAleatorisist.value = c().optAleatoriexer.value = false;
+                    st().exerciseRunning = True;
+                    form->startExercise();
+                    const float solution = st().solution;
+                    ASSERT_TRUE(std::isfinite(solution) && solution > 0) << m << "/" << ex;
+                    ASSERT_FALSE(c().lblPregunta.caption.isEmpty());
+                    const QString question = c().lblPregunta.caption;
+                    form->writeSolution();
+                    const QString sentence = c().lblPregunta.caption;
+                    const QString twoDecimals = formatNumber(solution, QStringLiteral("###0.#0"), d);
+                    const QString whole = strInt(qint64(std::llround(solution)));
+                    const QString ratio = formatNumber(st().ratio, st().ratioFormat, d);
+                    const bool integral = std::fabs(solution - std::round(solution)) < 1e-6;
+                    const bool states = (ex == 1 && sentence.contains(ratio)) || sentence.contains(twoDecimals)
+                        || (integral && sentence.contains(whole + QLatin1Char(' ')));
+                    EXPECT_TRUE(states) << "mechanism " << m << " exercise " << ex << ": \""
+                                        << sentence.toStdString() << "\" for " << solution;
+                    // A speed is asked and stated in the same unit.
+                    for (const QString &unit : {form->text(201), form->text(202)}) {
+                        if (question.contains(QLatin1Char('(') + unit + QLatin1Char(')'))) {
+                            EXPECT_TRUE(sentence.endsWith(unit)) << m << "/" << ex << " " << sentence.toStdString();
+                        }
+                    }
+                    st().exerciseRunning = False;
+                    ++checked;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(checked, 3 * 3 * (17 * 5 + 2 * 3));
 }
