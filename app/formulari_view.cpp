@@ -47,7 +47,6 @@ QPlainTextEdit *dataBox()
     box->setTabChangesFocus(true);
     const QFontMetrics fm(box->font());
     box->setFixedHeight(fm.lineSpacing() * 2 + 14);
-    box->setMinimumWidth(fm.horizontalAdvance(QLatin1Char('0')) * 30);
     return box;
 }
 
@@ -343,7 +342,10 @@ QWidget *FormulariView::buildExerciseArea()
         title->setBuddy(box);
         data->addWidget(title, 0, i);
         data->addWidget(box, 1, i);
-        data->setColumnStretch(i, 1);
+        // The idler's box holds only short lines; the two sides hold the longest data lines.
+        data->setColumnStretch(i, i == 1 ? 1 : 2);
+        box->setMinimumWidth(i == 1 ? dataWidth({QStringLiteral("V = ") + QStringLiteral(" 9999.99  ")}, {202, 229})
+                                    : dataWidth({}, {}));
     }
     layout->addLayout(data);
 
@@ -393,6 +395,37 @@ QWidget *FormulariView::buildExerciseArea()
     bottom->addWidget(ok);
     layout->addLayout(bottom);
     return area;
+}
+
+int FormulariView::dataWidth(const QStringList &extra, const std::vector<int> &ids) const
+{
+    // The longest line a data box may show, in any language: each title with the widest
+    // number and unit it can be followed by.
+    const QFontMetrics fm(font());
+    const auto tailsOf = [](int id) -> QStringList {
+        if (id == 211 || (id >= 213 && id <= 215) || id == 228)
+            return {QStringLiteral(" 9999.99   mm/s")};
+        if (id == 212 || id == 216 || id == 217)
+            return {QStringLiteral(" 99999.99   rpm"), QStringLiteral(" 9999.99   1/segundo")};
+        if (id >= 234)
+            return {QStringLiteral(" 99999.99   Kg")};
+        return {QStringLiteral(" 9999 dientes")};
+    };
+    int widest = 0;
+    for (int language = 0; language < 3; ++language) {
+        const auto text = [&](int id) { return m_model.catalogue().text(id + 500 * language); };
+        if (ids.empty()) {
+            for (int id = 211; id <= 239; ++id) {
+                for (const QString &tail : tailsOf(id))
+                    widest = std::max(widest, fm.horizontalAdvance(text(id) + tail));
+            }
+        }
+        for (int id : ids) {
+            for (const QString &e : extra)
+                widest = std::max(widest, fm.horizontalAdvance(e + text(id)));
+        }
+    }
+    return widest + 24; // frame and document margins
 }
 
 QWidget *FormulariView::widgetFor(const Control &control) const

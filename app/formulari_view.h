@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -55,6 +56,7 @@ private:
     void bind(QWidget *widget, Control &control);
     void handle(const std::function<void()> &handler);
     void applyControl(const Control &control, QWidget *widget);
+    int dataWidth(const QStringList &extra, const std::vector<int> &ids) const;
     void showHelp();
     void showAbout();
     void showExamsTaken();

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -185,4 +186,37 @@ TEST_F(MainWindow, ClosingWithWindowsOpenOverItEndsCleanly)
     view->close();
     view.reset(); // the list and the quiz go with it
     EXPECT_TRUE(form->isClosed());
+}
+
+TEST_F(MainWindow, DataLinesAndStatementFitInEveryLanguage)
+{
+    for (int language = 1; language <= 3; ++language) {
+        open(language);
+        for (int m = 1; m <= 19; ++m) {
+            const int exercises = (m == 6 || m == 9) ? 3 : 5;
+            for (int ex = 1; ex <= exercises; ++ex) {
+                st().mechanism = m;
+                st().exercise = ex;
+                st().level = 1; // the easy variant shows the statement line most often
+                st().exerciseRunning = True;
+                form->startExercise();
+                view->sync();
+                for (const Control *box : {&c().txtMotor, &c().txtResistent, &c().txtCentral}) {
+                    auto *edit = qobject_cast<QPlainTextEdit *>(view->widgetFor(*box));
+                    ASSERT_NE(edit, nullptr);
+                    const int room = edit->viewport()->width() - 2 * int(edit->document()->documentMargin());
+                    for (const QString &line : edit->toPlainText().split(QLatin1Char('\n')))
+                        EXPECT_LE(edit->fontMetrics().horizontalAdvance(line), room)
+                            << "cut: \"" << line.toStdString() << "\" language " << language;
+                }
+                auto *statement = qobject_cast<QLabel *>(view->widgetFor(c().lblRelacio));
+                if (c().lblRelacio.visible) {
+                    EXPECT_LE(statement->sizeHint().width(), statement->width())
+                        << "cut: " << statement->text().toStdString();
+                }
+                st().exerciseRunning = False;
+            }
+        }
+        view.reset();
+    }
 }
