@@ -81,9 +81,11 @@ TEST_F(SecondaryWindows, ExamQuizAndAboutWindowsInEveryLanguage)
         QuizModel quiz(*form);
         auto *quizView = new QuizView(quiz);
         quizView->show();
+        expectTextsFit(quizView, "quiz opening");
         quiz.cmdPregunta_Click();
         quiz.lblResposta_Click(quiz.rightAnswer == 1 ? 2 : 1);
         quizView->sync();
+        expectTextsFit(quizView, "quiz question");
         saveScreenshot(quizView->grab().toImage(), QStringLiteral("quiz_") + suffix);
         quizView->close();
 
@@ -111,5 +113,31 @@ TEST_F(SecondaryWindows, HelpOpensAtTheMechanismTopic)
         ASSERT_NE(browser, nullptr);
         EXPECT_GT(browser->document()->characterCount(), 1000);
         saveScreenshot(window->grab().toImage(), QStringLiteral("help_%1").arg(topic));
+    }
+}
+
+TEST_F(SecondaryWindows, EveryQuizQuestionAndAnswerFitsItsPlace)
+{
+    for (int language = 1; language <= 3; ++language) {
+        start(language);
+        QuizModel quiz(*form);
+        auto *view = new QuizView(quiz);
+        view->show();
+        QLabel *question = view->findChild<QLabel *>(QStringLiteral("lblPregunta"));
+        QLabel *answer = view->findChild<QLabel *>(QStringLiteral("lblResposta_1"));
+        ASSERT_TRUE(question && answer);
+        const int base = form->lang.quizBase();
+        for (int q = 1; q <= quiz.questionCount(); ++q) {
+            const QString text = form->catalogue().text(base + 10 * q);
+            const QRect needed = question->fontMetrics().boundingRect(
+                QRect(0, 0, question->width(), 1000), Qt::TextWordWrap, text);
+            EXPECT_LE(needed.height(), question->height()) << "question cut: " << text.toStdString();
+            for (int i = 1; i <= 4; ++i) {
+                const QString a = form->catalogue().text(base + 10 * q + i);
+                EXPECT_LE(answer->fontMetrics().horizontalAdvance(a), answer->width())
+                    << "answer cut: " << a.toStdString();
+            }
+        }
+        view->close();
     }
 }
