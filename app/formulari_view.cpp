@@ -122,7 +122,7 @@ void FormulariView::handle(const std::function<void()> &handler)
         close();
 }
 
-QAction *FormulariView::menuAction(QMenu *menu, Control &control, bool checkable, std::function<void()> handler)
+QAction *FormulariView::menuAction(QMenu *menu, Control &control, bool checkable, const std::function<void()> &handler)
 {
     auto *action = menu->addAction(QString());
     action->setObjectName(control.name + (control.index ? QString::number(control.index) : QString()));

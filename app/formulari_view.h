@@ -52,7 +52,7 @@ private:
     QToolButton *toolButton(Control &control, const QString &icon);
     QRadioButton *option(Control &control, QGroupBox *frame);
     QAction *menuAction(QMenu *menu, Control &control, const QKeySequence &shortcut, void (Formulari::*handler)());
-    QAction *menuAction(QMenu *menu, Control &control, bool checkable, std::function<void()> handler);
+    QAction *menuAction(QMenu *menu, Control &control, bool checkable, const std::function<void()> &handler);
     void bind(QWidget *widget, Control &control);
     void handle(const std::function<void()> &handler);
     void applyControl(const Control &control, QWidget *widget);

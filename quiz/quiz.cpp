@@ -42,7 +42,7 @@ QString QuizModel::quizText(int offset) const
 void QuizModel::Form_Load()
 {
     answered = true;
-    asked.assign(std::size_t(questionCount() + 1), false);
+    asked.assign(std::size_t(questionCount()) + 1, false);
     lblPregunta.caption = m_main.text(580);
     lblResposta[1].caption = m_main.text(581);
     lblResposta[3].caption = m_main.text(586);

@@ -189,7 +189,7 @@ QString QtShell::findExecutable(const QString &name)
     else
         candidates = {name};
     for (const QString &candidate : candidates) {
-        const QString path = QStandardPaths::findExecutable(candidate);
+        QString path = QStandardPaths::findExecutable(candidate);
         if (!path.isEmpty())
             return path;
     }
