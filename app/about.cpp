@@ -21,7 +21,7 @@ AboutModel::AboutModel(const Services &services, const TextCatalogue &texts, Lan
 
 void AboutModel::Form_Load()
 {
-    m_services.help->setHelpFile(m_services.folder->path() + QStringLiteral("/cinemoto.hlp"));
+    useProgramHelpFile(m_services);
     form.caption = text(381);
     lblVersion.caption = text(382);
     lblBasic.caption = text(383);

@@ -157,7 +157,7 @@ void Formulari::selectOption(Control &option)
 void Formulari::Form_Load()
 {
     const QString folder = m_services.folder->path();
-    m_services.help->setHelpFile(folder + QStringLiteral("/cinemoto.hlp"));
+    useProgramHelpFile(m_services);
     lang.language = readLanguageSetting(folder + QStringLiteral("/cinemoto.ini"));
     soundDevices = std::int16_t(qBound(0, m_services.sound->deviceCount(), 32767));
 

@@ -84,7 +84,7 @@ ExamResultModel::ExamResultModel(Formulari &main) : m_main(main)
 void ExamResultModel::Form_Load()
 {
     const Services &s = m_main.services();
-    s.help->setHelpFile(s.folder->path() + QStringLiteral("/cinemoto.hlp"));
+    useProgramHelpFile(s);
     lblTitol.caption = m_main.text(471);
     lblExercici.caption = m_main.text(472);
     lblResultat.caption = m_main.text(473);
@@ -201,7 +201,7 @@ ExamsTakenModel::ExamsTakenModel(Formulari &main) : m_main(main)
 void ExamsTakenModel::Form_Load()
 {
     const Services &s = m_main.services();
-    s.help->setHelpFile(s.folder->path() + QStringLiteral("/cinemoto.hlp"));
+    useProgramHelpFile(s);
     lblTitol.caption = m_main.text(481);
     lblElnom.caption = m_main.text(482);
     lblElspunts.caption = m_main.text(475);

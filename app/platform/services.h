@@ -111,4 +111,10 @@ struct Services
     ProgramFolderService *folder = nullptr;
 };
 
+// Every window points the help viewer at the help file of the program folder when it opens.
+inline void useProgramHelpFile(const Services &services)
+{
+    services.help->setHelpFile(services.folder->path() + QStringLiteral("/cinemoto.hlp"));
+}
+
 } // namespace cinemoto
