@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <cmath>
+#include <limits>
 
 namespace cinemoto {
 
@@ -84,6 +85,25 @@ QString formatNumber(double value, const QString &pattern, QChar decimal)
     return p.prefix + body + p.suffix;
 }
 
+QString formatSignificant(double value, const QString &pattern, QChar decimal, int significant)
+{
+    const double size = std::fabs(value);
+    const int point = int(pattern.indexOf(QLatin1Char('.')));
+    if (!std::isfinite(value) || size == 0 || size >= 1 || point < 0)
+        return formatNumber(value, pattern, decimal);
+    int end = point + 1;
+    while (end < pattern.size() && isPlace(pattern[end]))
+        ++end;
+    const int places = end - point - 1;
+    const int needed = significant - 1 - int(std::floor(std::log10(size)));
+    if (needed <= places)
+        return formatNumber(value, pattern, decimal);
+    const QChar kind = places > 0 ? pattern[end - 1] : QLatin1Char('0');
+    QString wider = pattern;
+    wider.insert(end, QString(needed - places, kind));
+    return formatNumber(value, wider, decimal);
+}
+
 QString generalNumber(float value, QChar decimal)
 {
     if (value == 0.0f)
@@ -127,8 +147,9 @@ QString formatTime(const QTime &time, const QString &pattern)
 
 QString clockText(qint64 durationMs)
 {
-    const qint64 totalSeconds = durationMs < 0 ? 0 : durationMs / 1000;
-    const int minutes = int((totalSeconds / 60) % 60);
+    // Whole minutes, past the hour too: a clock that wrapped would hide a slow answer.
+    const qint32 totalSeconds = clockSeconds(durationMs);
+    const int minutes = int(totalSeconds / 60);
     const int seconds = int(totalSeconds % 60);
     return formatNumber(minutes, QStringLiteral("#0:"), QLatin1Char('.'))
         + formatNumber(seconds, QStringLiteral("0#"), QLatin1Char('.'));
@@ -137,7 +158,7 @@ QString clockText(qint64 durationMs)
 qint32 clockSeconds(qint64 durationMs)
 {
     const qint64 totalSeconds = durationMs < 0 ? 0 : durationMs / 1000;
-    return qint32(((totalSeconds / 60) % 60) * 60 + totalSeconds % 60);
+    return qint32(qMin<qint64>(totalSeconds, std::numeric_limits<qint32>::max()));
 }
 
 QChar systemDecimal()

@@ -51,9 +51,11 @@ TEST(Format, ClockAndPointsPatterns)
 TEST(Format, ClockCountsMinutesWithinTheHour)
 {
     EXPECT_EQ(clockText(187000), QStringLiteral("3:07"));
-    EXPECT_EQ(clockText(3600000 + 10000), QStringLiteral("0:10"));
+    // Past the hour the minutes go on, and the whole time is what counts.
+    EXPECT_EQ(clockText(3600000 + 10000), QStringLiteral("60:10"));
+    EXPECT_EQ(clockText(61 * 60000), QStringLiteral("61:00"));
     EXPECT_EQ(clockSeconds(125000), 125);
-    EXPECT_EQ(clockSeconds(3610000), 10);
+    EXPECT_EQ(clockSeconds(3610000), 3610);
     EXPECT_EQ(clockSeconds(-5), 0);
 }
 
