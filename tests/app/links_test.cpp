@@ -28,7 +28,7 @@ QString readPage(const char *file)
 
 QString mechanismName(int language, int mechanism)
 {
-    return TextCatalogue::builtIn().text(LanguageBases{language}.textId(400 + mechanism));
+    return TextCatalogue::builtIn().text(LanguageBases {language}.textId(400 + mechanism));
 }
 
 } // namespace
@@ -45,7 +45,8 @@ TEST(LinksPages, EveryMechanismHasOneLinkOrACommentedGap)
         const QString html = readPage(page.file);
         ASSERT_FALSE(html.isEmpty());
         EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"%1\">").arg(QLatin1String(page.wiki))));
-        const QString articles = QStringLiteral("https://%1.wikipedia.org/wiki/").arg(QLatin1String(page.wiki));
+        const QString articles
+            = QStringLiteral("https://%1.wikipedia.org/wiki/").arg(QLatin1String(page.wiki));
 
         QMap<int, int> seen;
         for (auto it = entry.globalMatch(html); it.hasNext();) {
@@ -53,7 +54,8 @@ TEST(LinksPages, EveryMechanismHasOneLinkOrACommentedGap)
             const int mechanism = m.captured(1).toInt();
             ++seen[mechanism];
             const QString body = m.captured(2);
-            EXPECT_TRUE(body.contains(QStringLiteral("<b>") + mechanismName(page.language, mechanism) + QStringLiteral("</b>")))
+            EXPECT_TRUE(body.contains(
+                QStringLiteral("<b>") + mechanismName(page.language, mechanism) + QStringLiteral("</b>")))
                 << "mechanism " << mechanism << ": " << body.toStdString();
             QStringList hrefs;
             for (auto l = link.globalMatch(body); l.hasNext();)
@@ -64,12 +66,14 @@ TEST(LinksPages, EveryMechanismHasOneLinkOrACommentedGap)
             const QString title = href.mid(articles.size());
             EXPECT_FALSE(title.isEmpty()) << "mechanism " << mechanism;
             // The article itself, not a part of it or a search.
-            EXPECT_FALSE(title.contains(QLatin1Char('#')) || title.contains(QLatin1Char('?'))) << href.toStdString();
+            EXPECT_FALSE(title.contains(QLatin1Char('#')) || title.contains(QLatin1Char('?')))
+                << href.toStdString();
         }
         for (auto it = gap.globalMatch(html); it.hasNext();) {
             const QRegularExpressionMatch m = it.next();
             ++seen[m.captured(1).toInt()];
-            EXPECT_GE(m.captured(2).trimmed().size(), 10) << "gap " << m.captured(1).toStdString() << " needs its reason";
+            EXPECT_GE(m.captured(2).trimmed().size(), 10)
+                << "gap " << m.captured(1).toStdString() << " needs its reason";
         }
         for (int mechanism = 1; mechanism <= 19; ++mechanism)
             EXPECT_EQ(seen.value(mechanism), 1) << "mechanism " << mechanism;

@@ -17,14 +17,14 @@ struct Question
     int number = 0;
     QString text;
     QStringList answers; // 1..4 at 0..3
-    int right = 0;       // 1..4
+    int right = 0; // 1..4
     int mechanism = 0;
 };
 
 QList<Question> bank(int language)
 {
     const TextCatalogue &texts = TextCatalogue::builtIn();
-    const int base = LanguageBases{language}.quizBase();
+    const int base = LanguageBases {language}.quizBase();
     QList<Question> questions;
     for (int q = 1; q <= kCounts[language]; ++q) {
         Question question;
@@ -111,7 +111,8 @@ TEST(QuizBank, CatalanAndSpanishQuestionsMatch)
         EXPECT_EQ(ca.mechanism, es.mechanism) << "question " << ca.number;
         EXPECT_EQ(numbersIn(ca.text), numbersIn(es.text)) << "question " << ca.number;
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(numbersIn(ca.answers[i]), numbersIn(es.answers[i])) << "question " << ca.number << " answer " << i + 1;
+            EXPECT_EQ(numbersIn(ca.answers[i]), numbersIn(es.answers[i]))
+                << "question " << ca.number << " answer " << i + 1;
     }
 }
 
@@ -127,14 +128,26 @@ TEST(QuizBank, ComputedAnswersFollowTheirRule)
         int q;
         double value;
     };
-    // spur: z1 n1 / n2; belt, friction, bevel: d1 / d2 or z1 / z2; crank: 2 x stroke x turns
+    // Speeds scale by driving over driven size, ratios are driving over driven size, a piston
+    // runs twice its stroke per turn, and forces divide by the mechanical advantage.
     const Case cases[] = {
-        {3, 100.0 * 10 / 20},  {6, 15.0 * 200 / 50},        {7, 300.0 * 12 / 36},
-        {15, 600.0 * 10 / 30}, {16, 30.0 / 10},             {28, 18.0 / 45},
-        {37, 450.0 * 8 / 12},  {38, 56.0 / 16},             {41, 60.0 / 2},
-        {45, 60.0 * 40 / 20},  {113, 2 * 8.0 * 3},          {131, 900.0 * (10.0 / 30) * (10.0 / 30)},
-        {141, 1000.0 * (10.0 / 25) * (10.0 / 25)},          {146, 100.0 * (30.0 / 10) * (30.0 / 10)},
-        {166, 35.0 / 7},       {188, 800.0 / 4},            {193, 400.0 * 1 / 4},
+        {3, 100.0 * 10 / 20},
+        {6, 15.0 * 200 / 50},
+        {7, 300.0 * 12 / 36},
+        {15, 600.0 * 10 / 30},
+        {16, 30.0 / 10},
+        {28, 18.0 / 45},
+        {37, 450.0 * 8 / 12},
+        {38, 56.0 / 16},
+        {41, 60.0 / 2},
+        {45, 60.0 * 40 / 20},
+        {113, 2 * 8.0 * 3},
+        {131, 900.0 * (10.0 / 30) * (10.0 / 30)},
+        {141, 1000.0 * (10.0 / 25) * (10.0 / 25)},
+        {146, 100.0 * (30.0 / 10) * (30.0 / 10)},
+        {166, 35.0 / 7},
+        {188, 800.0 / 4},
+        {193, 400.0 * 1 / 4},
     };
     for (const Case &c : cases) {
         for (int language = 1; language <= 2; ++language) {
