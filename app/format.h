@@ -14,6 +14,12 @@ namespace cinemoto {
 // "07". An empty pattern gives the general form (up to seven significant digits).
 QString formatNumber(double value, const QString &pattern, QChar decimal);
 
+// As formatNumber, but a value below 1 gets more decimal places, of the kind of the
+// pattern's last one, until it shows at least `significant` significant digits:
+// 0.0625 with " ###0.#0  " and 3 gives " 0.0625  ", 0.000749 with "###0.0###" and 4
+// gives "0.000749". Values of 1 and more are written exactly as formatNumber writes them.
+QString formatSignificant(double value, const QString &pattern, QChar decimal, int significant);
+
 // The general form of a single-precision number: no leading blank, at most seven
 // significant digits, no trailing zeros ("1.775", "0.5", "0").
 QString generalNumber(float value, QChar decimal);

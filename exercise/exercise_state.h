@@ -16,6 +16,10 @@ constexpr bool isTrue(Truth t) { return t == True; }
 constexpr float kPi = 3.1415927f;
 constexpr float kGravity = 9.8f;
 constexpr float kRpmFactor = 9.549297f;
+// Significant digits kept by every number on screen below 1, and by the answer box
+// filled in for the teacher: enough to work the exercise out within its tolerance.
+constexpr int kShownDigits = 3;
+constexpr int kPrefillDigits = 4;
 
 // The record of the current exercise and run, owned by the main window.
 // Speeds in rad/s, lengths in mm, forces in N, masses in kg.

@@ -9,12 +9,12 @@ namespace {
 
 QString f3(double value)
 {
-    return formatNumber(value, QStringLiteral(" ###0.#0   "), systemDecimal());
+    return formatSignificant(value, QStringLiteral(" ###0.#0   "), systemDecimal(), kShownDigits);
 }
 
 QString f2(double value)
 {
-    return formatNumber(value, QStringLiteral(" ###0.#0  "), systemDecimal());
+    return formatSignificant(value, QStringLiteral(" ###0.#0  "), systemDecimal(), kShownDigits);
 }
 
 const QString kMm = QStringLiteral(" mm");
@@ -498,7 +498,7 @@ void Formulari::writeSolution()
     const int ex = st.exercise;
     c.lblPregunta.visible = false;
     c.lblPregunta.alignment = 0;
-    const QString ratioText = formatNumber(st.ratio, st.ratioFormat, systemDecimal());
+    const QString ratioText = formatSignificant(st.ratio, st.ratioFormat, systemDecimal(), kShownDigits);
     const auto value = [](float v) { return f2(v); };
     const auto speed = [this](float v) {
         return f2(float(double(st.unitFactor) * v)) + st.unitLabel;

@@ -119,7 +119,11 @@ void Formulari::handleWrongAnswer()
 
 void Formulari::playFeedbackSound(int n)
 {
-    if (soundDevices > 0 && !isTrue(st.relabelling)) {
+    // Texts written again after a language switch play nothing, so whatever loop is
+    // playing goes on and the sound button must still know it.
+    if (isTrue(st.relabelling))
+        return;
+    if (soundDevices > 0) {
         const QByteArray wave = soundData(1620 + n);
         soundDevices = std::int16_t(wave.isEmpty() ? 0 : m_services.sound->play(wave, false));
     }

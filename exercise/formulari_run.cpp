@@ -145,7 +145,8 @@ void Formulari::showAnswerBox()
     c.txtSolucio.caption.clear();
     c.txtSolucio.selStart = c.txtSolucio.selLength = 0;
     if (solutionsMode) {
-        c.txtSolucio.caption = formatNumber(st.solution, QStringLiteral("###0.0###"), systemDecimal());
+        c.txtSolucio.caption
+            = formatSignificant(st.solution, QStringLiteral("###0.0###"), systemDecimal(), kPrefillDigits);
         c.txtSolucio.selLength = int(c.txtSolucio.caption.size());
     }
     c.txtSolucio.visible = true;

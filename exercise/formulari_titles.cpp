@@ -62,7 +62,7 @@ void Formulari::writeDataTitles()
     apply(c.lblMotor, t.motor);
     apply(c.lblCentral, t.central);
     apply(c.lblResistent, t.resistant);
-    c.lblRelacio.caption = text(t.opening) + formatNumber(st.ratio, st.ratioFormat, systemDecimal())
+    c.lblRelacio.caption = text(t.opening) + formatSignificant(st.ratio, st.ratioFormat, systemDecimal(), kShownDigits)
         + (t.mmTail ? QStringLiteral(" mm") : QString());
 }
 

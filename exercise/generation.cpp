@@ -104,10 +104,13 @@ bool drawValues(ExerciseState &st, const Draw &random)
         break;
     case 16:
         st.motorValue = s;
-        st.resistantValue = float(double(t) / kG);
         st.motorSize = 10 * st.motorSize;
+        // At least 1 mm: the smallest, 20 B^2 / A with B = 5 and A = 501, is 0.998.
         st.resistantSize = nearest(double(s) * 2 * st.motorSize / t);
         st.ratio = float(2.0 * st.motorSize / st.resistantSize);
+        // The load comes from the whole-millimetre drum shown, so that
+        // F x arm = m g x D / 2 holds for the numbers on screen.
+        st.resistantValue = float(double(st.motorValue) * st.ratio / kG);
         break;
     case 17:
         st.ratio = 1;

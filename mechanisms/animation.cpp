@@ -259,8 +259,12 @@ void screw(DrawingParts &p, DrawingState &st)
         if (l.y1 > 2415)
             l.y1 = l.y2 = 570;
     }
-    if (nut.left > 4185 || nut.left < 1665)
-        st.motionSign = std::int16_t(-st.motionSign);
+    // Set from the limit passed, not flipped: another mechanism may have changed the sign
+    // meanwhile, and flipping it would keep the nut beyond the limit.
+    if (nut.left > 4185)
+        st.motionSign = 1;
+    if (nut.left < 1665)
+        st.motionSign = -1;
 }
 
 void cam(DrawingParts &p, DrawingState &st)
@@ -355,8 +359,11 @@ void blockAndTackle(DrawingParts &p, DrawingState &st)
 void inclinedPlane(DrawingParts &p, DrawingState &st)
 {
     Shape &body = p.shaPla;
-    if (body.top < 50 || body.top > 2150)
-        st.motionSign = std::int16_t(-st.motionSign);
+    // As for the nut: the limit passed decides the way back.
+    if (body.top < 50)
+        st.motionSign = -1;
+    if (body.top > 2150)
+        st.motionSign = 1;
     body.left = float(body.left + st.motionSign * 40 * std::cos(0.5323));
     body.top = float(body.top - st.motionSign * 40 * std::sin(0.5323));
 }

@@ -78,3 +78,31 @@ TEST(Format, DatesAndTimes)
     EXPECT_EQ(formatDate(d, QStringLiteral("mm/dd/yy")), QStringLiteral("03/04/26"));
     EXPECT_EQ(formatTime(QTime(9, 5), QStringLiteral("hh:mm")), QStringLiteral("09:05"));
 }
+
+TEST(Format, SmallValuesKeepTheirSignificantDigits)
+{
+    const auto g = [](double v, const char *pattern, int digits, QChar d = point) {
+        return formatSignificant(v, QString::fromLatin1(pattern), d, digits);
+    };
+    // Data lines: a value below 1 gets the decimals it needs, the blanks stay.
+    EXPECT_EQ(g(0.0625, " ###0.#0   ", 3), QStringLiteral(" 0.0625   "));
+    EXPECT_EQ(g(0.3267, " ###0.#0  ", 3), QStringLiteral(" 0.327  "));
+    EXPECT_EQ(g(0.0631, " ###0.#0  ", 3, comma), QStringLiteral(" 0,0631  "));
+    EXPECT_EQ(g(0.5, " ###0.#0  ", 3), QStringLiteral(" 0.500  "));
+    EXPECT_EQ(g(0.09996, " ###0.#0  ", 3), QStringLiteral(" 0.1000  ")); // rounds up, still three
+    EXPECT_EQ(g(0, " ###0.#0  ", 3), QStringLiteral(" 0.00  "));
+    // One and more: exactly as before.
+    for (double v : {1.0, 1.004, 9.995, 95.49297, 286.47891, 12345.678}) {
+        for (const char *pattern : {" ###0.#0   ", " ###0.#0  ", "##.00", "###0.0###"})
+            EXPECT_EQ(g(v, pattern, 4), f(v, pattern)) << v << pattern;
+    }
+    // The ratio: five decimals already hold three digits down to 0.001.
+    EXPECT_EQ(g(1.0 / 3, "0.00000", 3, comma), QStringLiteral("0,33333"));
+    EXPECT_EQ(g(0.00123, "0.00000", 3), QStringLiteral("0.00123"));
+    EXPECT_EQ(g(0.000149823, "0.00000", 3), QStringLiteral("0.000150"));
+    // The answer filled in for the teacher: four digits, trailing zeros still dropped.
+    EXPECT_EQ(g(0.000749, "###0.0###", 4), QStringLiteral("0.000749"));
+    EXPECT_EQ(g(0.00074651, "###0.0###", 4), QStringLiteral("0.0007465"));
+    EXPECT_EQ(g(0.123456, "###0.0###", 4), QStringLiteral("0.1235"));
+    EXPECT_EQ(g(0.5, "###0.0###", 4), QStringLiteral("0.5"));
+}

@@ -154,6 +154,32 @@ TEST(Generation, SimpleMachinesFollowTheirLaws)
     EXPECT_NEAR(plane.motorValue * plane.motorSize, plane.resistantValue * 9.8 * plane.resistantSize, 0.05);
 }
 
+// The winch's load must balance the crank on the sizes shown: F x arm = m g x D / 2,
+// with the drum in whole millimetres, whichever side of the draw turns the crank.
+TEST(Generation, WinchLoadBalancesTheDrumShown)
+{
+    const auto balance = [](const ExerciseState &w) {
+        return double(w.motorValue) * w.motorSize / (double(w.resistantValue) * 9.8 * w.resistantSize / 2);
+    };
+    // The larger count on the crank: arm 10 A, drum 20 B.
+    const ExerciseState large = generate(16, {drawForA(333), drawForB(17), drawForS(7.3f), 0.1f});
+    EXPECT_EQ(large.motorSize, 3330);
+    EXPECT_EQ(large.resistantSize, 340);
+    EXPECT_NEAR(balance(large), 1, 1e-6);
+    // The smaller count on the crank: arm 10 B, drum 20 B^2 / A rounded, here 1.497 to 1 mm.
+    const ExerciseState small = generate(16, {drawForA(481), drawForB(6), drawForS(34.99f), 0.7f});
+    EXPECT_EQ(small.motorSize, 60);
+    EXPECT_EQ(small.resistantSize, 1);
+    EXPECT_FLOAT_EQ(small.ratio, 120);
+    EXPECT_NEAR(small.resistantValue, 34.99 * 120 / 9.8, 1e-3);
+    EXPECT_NEAR(balance(small), 1, 1e-6);
+    // The smallest drum the draws allow, 500 / 501 mm, is still 1 mm, never 0.
+    const ExerciseState smallest = generate(16, {0.99999994f, drawForB(5), drawForS(1), 0.7f});
+    EXPECT_EQ(smallest.motorSize, 50);
+    EXPECT_EQ(smallest.resistantSize, 1);
+    EXPECT_NEAR(balance(smallest), 1, 1e-6);
+}
+
 TEST(Generation, LinkagesDeriveStrokeRadiusAndSpeeds)
 {
     ExerciseState cam = generate(10, {drawForA(120), drawForB(12), drawForS(5), 0.1f, 0.5f});

@@ -2,6 +2,8 @@
 #include "support/draws.h"
 #include "support/form_fixture.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <cmath>
 #include <set>
 
@@ -12,6 +14,30 @@ namespace {
 QString lines(const QString &a, const QString &b)
 {
     return a + QStringLiteral("\r\n") + b;
+}
+// The first number written in a text, read as a pupil would.
+double numberIn(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("\\d*[.,]?\\d+"));
+    const QRegularExpressionMatch match = number.match(text);
+    EXPECT_TRUE(match.hasMatch()) << text.toStdString();
+    return match.captured().replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+}
+QStringList numbersIn(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("\\d*[.,]?\\d+"));
+    QStringList all;
+    for (const QRegularExpressionMatch &match : number.globalMatch(text))
+        all << match.captured();
+    return all;
+}
+QString firstLine(const QString &box)
+{
+    return box.section(QStringLiteral("\r\n"), 0, 0);
+}
+QString secondLine(const QString &box)
+{
+    return box.section(QStringLiteral("\r\n"), 1, 1);
 }
 } // namespace
 
@@ -267,7 +293,7 @@ TEST_F(ExerciseRun, ExamStepScoresAndFinishesAfterFive)
     const qint64 times[] = {0, 60000, 150000, 301000, 5000};
     for (int i = 0; i < 5; ++i) {
         const bool right = i != 4;
-        c().txtSolucio.caption = right ? formatNumber(st().solution, QStringLiteral("###0.0###"), d)
+        c().txtSolucio.caption = right ? formatSignificant(st().solution, QStringLiteral("###0.0###"), d, kPrefillDigits)
                                        : QStringLiteral("-1");
         fakes.clock.advanceMs(times[i]);
         form->timAnima_Timer();
@@ -321,7 +347,7 @@ TEST_F(ExerciseRun, EverySolutionSentenceStatesTheJudgedValue)
                     const QString question = c().lblPregunta.caption;
                     form->writeSolution();
                     const QString sentence = c().lblPregunta.caption;
-                    const QString twoDecimals = formatNumber(solution, QStringLiteral("###0.#0"), d);
+                    const QString twoDecimals = formatSignificant(solution, QStringLiteral("###0.#0"), d, kShownDigits);
                     const QString whole = strInt(qint64(std::llround(solution)));
                     const QString ratio = formatNumber(st().ratio, st().ratioFormat, d);
                     const bool integral = std::fabs(solution - std::round(solution)) < 1e-6;
@@ -342,4 +368,268 @@ TEST_F(ExerciseRun, EverySolutionSentenceStatesTheJudgedValue)
         }
     }
     EXPECT_EQ(checked, 3 * 3 * (17 * 5 + 2 * 3));
+}
+
+// Small values on screen keep enough digits for the asked value to be worked out from
+// them within the tolerance; the pupil's arithmetic below uses only what is shown.
+TEST_F(ExerciseRun, SmallValuesShowEnoughDigitsToWorkFrom)
+{
+    form->menDificil_Click(1);
+    form->optUnitats_Click(2);
+    choose(3, 9, 2); // the screw's speed, from the nut's speed and the thread pitch
+    fakes.random.script = {drawForA(200), drawForB(5), drawForS(2.38f), 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
+    form->cmdNou_Click();
+    ASSERT_TRUE(c().lblRelacio.visible);
+    const QString nutLine = firstLine(c().txtResistent.caption);
+    EXPECT_EQ(nutLine, form->text(213) + num(" 0.0631   ") + QStringLiteral("mm/s"));
+    EXPECT_EQ(c().lblRelacio.caption, form->text(103) + num("0.16667") + QStringLiteral(" mm"));
+    const double pitch = numberIn(c().lblRelacio.caption);
+    answer(QString::number(2 * M_PI * numberIn(nutLine) / pitch), 1000);
+    EXPECT_TRUE(isTrue(st().answerCorrect));
+
+    choose(2, 13, 2); // the driving speed, from the driven one and a tiny ratio
+    fakes.random.script = {drawForA(415), drawForB(5), drawForS(7.77f), 0.7f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
+    form->cmdNou_Click();
+    ASSERT_TRUE(c().lblRelacio.visible);
+    EXPECT_EQ(c().lblRelacio.caption, form->text(101) + num("0.000145"));
+    const double driven = numberIn(secondLine(c().txtResistent.caption));
+    answer(QString::number(driven / numberIn(c().lblRelacio.caption)), 1000);
+    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_TRUE(c().lblPregunta.caption.startsWith(form->text(111) + num(" 53527.")));
+}
+
+TEST_F(ExerciseRun, SolutionsModePrefillOfATinyRatioIsJudgedRight)
+{
+    form->solutionsMode = true;
+    choose(2, 13, 1);
+    fakes.random.script = {drawForA(183), drawForB(5), drawForS(3), 0.7f};
+    form->cmdNou_Click();
+    EXPECT_EQ(c().txtSolucio.caption, num("0.0007465"));
+    EXPECT_EQ(c().txtSolucio.selLength, 9);
+    int key = 13;
+    form->txtSolucio_KeyPress(key);
+    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_EQ(c().lblPregunta.caption, form->text(101) + num("0.000747"));
+}
+
+// The loop the pupil turned on after an answer plays through a language switch, and the
+// sound button must still know it: its next click stops the loop.
+TEST_F(ExerciseRun, LanguageSwitchLeavesTheLoopOn)
+{
+    choose(2, 1, 2);
+    scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
+    form->cmdNou_Click();
+    answer(QStringLiteral("95.5"), 10000);
+    ASSERT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_FALSE(form->soundOn); // the feedback sound replaced any loop
+    form->cmdSo_Click();
+    ASSERT_TRUE(form->soundOn);
+    const std::size_t played = fakes.sound.played.size();
+    const int stops = fakes.sound.stops;
+    form->menLlengua_Click(3);
+    EXPECT_EQ(c().lblComentari.caption.left(10), form->text(184).left(10));
+    EXPECT_TRUE(form->soundOn);
+    EXPECT_EQ(fakes.sound.played.size(), played);
+    form->cmdSo_Click();
+    EXPECT_FALSE(form->soundOn);
+    EXPECT_EQ(fakes.sound.stops, stops + 1);
+    EXPECT_EQ(fakes.sound.played.size(), played); // stopped, not started again
+}
+
+// The screens of the motion-transforming mechanisms: the rack's statement line and its
+// first exercise, and the cam's titles.
+TEST_F(ExerciseRun, RackAndCamScreens)
+{
+    form->menDificil_Click(1);
+    choose(3, 7, 1);
+    fakes.random.script = {drawForA(200), drawForB(20), drawForS(10), 0.9f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
+    form->cmdNou_Click();
+    // Both speed lines hidden; pinion teeth and diameter shown; the pitch is asked.
+    EXPECT_EQ(c().txtMotor.caption, lines(QString(), form->text(221) + QStringLiteral(" 20")));
+    EXPECT_EQ(c().txtResistent.caption, lines(QString(), form->text(222) + QStringLiteral(" 20 mm")));
+    EXPECT_FALSE(c().lblRelacio.visible);
+    EXPECT_EQ(c().lblPregunta.caption, form->text(242));
+    EXPECT_EQ(c().lblRelacio.caption, form->text(102) + num("3.14") + QStringLiteral(" mm"));
+    EXPECT_FALSE(c().lblMotor.visible || c().lblResistent.visible);
+    EXPECT_EQ(c().lblCentral.caption, form->text(353));
+    answer(QStringLiteral("3.1416"), 1000);
+    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_EQ(c().lblPregunta.caption, form->text(102) + num("3.14") + QStringLiteral(" mm"));
+
+    choose(3, 10, 1);
+    EXPECT_FALSE(c().lblMotor.visible);
+    EXPECT_FALSE(c().lblResistent.visible);
+    EXPECT_TRUE(c().lblCentral.visible);
+    EXPECT_EQ(c().lblCentral.caption, form->text(355));
+    EXPECT_TRUE(c().lblRelacio.caption.startsWith(form->text(104)));
+    EXPECT_TRUE(c().lblRelacio.caption.endsWith(QStringLiteral(" mm")));
+}
+
+// The universal joint and the screw have no exercises 4 and 5: a random exercise is drawn
+// again until it is one of theirs, and asking for one of the missing ones from code keeps
+// the solution and the sentence already there.
+TEST_F(ExerciseRun, MissingExercisesOfTheJointAndTheScrew)
+{
+    for (int mechanism : {6, 9}) {
+        choose(mechanism == 6 ? 2 : 3, mechanism, 1);
+        form->selectOption(c().optAleatoriexer);
+        ASSERT_TRUE(c().optAleatoriexer.value);
+        fakes.random.script = {0.7f, 0.95f, 0.3f};
+        const int before = fakes.random.draws;
+        form->cmdNou_Click();
+        EXPECT_EQ(st().exercise, 2) << mechanism; // 4 and 5 drawn again
+        EXPECT_GE(fakes.random.draws - before, 3 + 4);
+        form->cmdNou_Click(); // stopped
+
+        for (int exercise : {4, 5}) {
+            st().exercise = exercise;
+            st().solution = 42;
+            form->selectSolution();
+            EXPECT_FLOAT_EQ(st().solution, 42);
+            c().lblPregunta.caption = QStringLiteral("as it was");
+            form->writeSolution();
+            EXPECT_EQ(c().lblPregunta.caption, QStringLiteral("as it was"));
+        }
+        c().optAleatoriexer.value = false;
+    }
+}
+
+TEST_F(ExerciseRun, WrongAnswerAtEasyLevelAndAnotherChance)
+{
+    form->menDificil_Click(1);
+    choose(2, 1, 2);
+    scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
+    form->cmdNou_Click();
+    const QString question = c().lblPregunta.caption;
+    fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
+    answer(QStringLiteral("12"), 30000);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].text, form->text(192) + QStringLiteral("\r\n") + form->text(193));
+    EXPECT_EQ(fakes.messageBox.shown[0].helpTopic, 51);
+    // The same question, an empty box with the focus, no comment yet, no clock.
+    EXPECT_TRUE(isTrue(st().exerciseRunning));
+    EXPECT_TRUE(c().lblPregunta.visible);
+    EXPECT_EQ(c().lblPregunta.caption, question);
+    EXPECT_TRUE(c().txtSolucio.visible && c().cmdFet.visible);
+    EXPECT_TRUE(c().txtSolucio.caption.isEmpty());
+    EXPECT_EQ(form->focusRequest, &c().txtSolucio);
+    EXPECT_FALSE(c().lblComentari.visible || c().imgCara.visible || c().txtTemps.visible);
+    answer(QStringLiteral("95.49"), 5000);
+    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_EQ(st().elapsedSeconds, 35); // the clock ran on through the box
+    EXPECT_EQ(c().lblComentari.caption, form->text(181));
+    EXPECT_EQ(fakes.messageBox.shown.size(), 1u);
+}
+
+// Each mechanism's own loop, and a refused request that silences the program for good.
+TEST_F(ExerciseRun, SoundLoopsAndARefusal)
+{
+    const int loops[20] = {0,    1601, 1602, 1601, 1604, 1605, 1606, 1607, 1608, 1609,
+                           1610, 1611, 1601, 1601, 1602, 1615, 1616, 1616, 1616, 1615};
+    for (int m = 1; m <= 19; ++m) {
+        st().mechanism = m;
+        form->cmdSo_Click();
+        ASSERT_TRUE(form->soundOn);
+        ASSERT_FALSE(fakes.sound.played.empty());
+        QFile expected(QStringLiteral(":/sounds/%1.wav").arg(loops[m]));
+        ASSERT_TRUE(expected.open(QIODevice::ReadOnly)) << loops[m];
+        EXPECT_EQ(fakes.sound.played.back().wave, expected.readAll()) << "mechanism " << m;
+        EXPECT_TRUE(fakes.sound.played.back().loop);
+        form->cmdSo_Click();
+        EXPECT_FALSE(form->soundOn);
+    }
+    EXPECT_NE(fakes.sound.played[0].wave, fakes.sound.played[1].wave);
+
+    fakes.sound.accept = 0;
+    choose(2, 1, 2);
+    scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
+    form->cmdNou_Click();
+    answer(QStringLiteral("95.5"), 10000);
+    ASSERT_TRUE(isTrue(st().answerCorrect));
+    const std::size_t requests = fakes.sound.played.size();
+    EXPECT_EQ(form->soundDevices, 0);
+    fakes.sound.accept = 1;
+    form->cmdSo_Click(); // on, but nothing is asked of the platform
+    EXPECT_TRUE(form->soundOn);
+    form->cmdNou_Click();
+    answer(formatSignificant(st().solution, QStringLiteral("###0.0###"), d, kPrefillDigits), 5000);
+    ASSERT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_EQ(fakes.sound.played.size(), requests);
+}
+
+class ExamRun : public ExerciseRun
+{
+protected:
+    // Answers the exam's exercise on screen, right or wrong, after the given time.
+    void answerExercise(bool right, qint64 afterMs)
+    {
+        c().txtSolucio.caption = right ? formatSignificant(st().solution, QStringLiteral("###0.0###"), d, kPrefillDigits)
+                                       : QStringLiteral("-1");
+        fakes.clock.advanceMs(afterMs);
+        form->timAnima_Timer();
+        form->cmdFet_Click();
+    }
+};
+
+// The level and its options the pupil had before an exam come back when it ends, and each
+// of its exercises draws its own units.
+TEST_F(ExamRun, FinishedExamBringsTheLevelBack)
+{
+    form->menDificil_Click(1);
+    ASSERT_FALSE(c().optAleatorisist.visible);
+    // Two exercises: mechanism, exercise, units, the values, the six choices.
+    const std::initializer_list<float> choices{0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
+    fakes.random.script = {0.01f, 0.01f, 0.1f, drawForA(120), drawForB(40), drawForS(10), 0.1f};
+    fakes.random.script.insert(fakes.random.script.end(), choices);
+    for (float draw : {0.06f, 0.01f, 0.9f, drawForA(120), drawForB(40), drawForS(10), 0.1f})
+        fakes.random.script.push_back(draw);
+    fakes.random.script.insert(fakes.random.script.end(), choices);
+    form->cmdExamen_Click();
+    EXPECT_EQ(st().level, 3);
+    EXPECT_TRUE(c().optAleatoriunit.value);
+    EXPECT_EQ(st().mechanism, 1);
+    EXPECT_EQ(st().units, 1);
+    answerExercise(true, 20000);
+    EXPECT_EQ(st().mechanism, 2);
+    EXPECT_EQ(st().units, 2);
+    for (int i = 1; i < 5; ++i)
+        answerExercise(i % 2 == 0, 20000);
+    EXPECT_FALSE(isTrue(st().examRunning));
+    EXPECT_EQ(st().examCount, 5);
+    EXPECT_EQ(st().level, 1);
+    EXPECT_TRUE(c().menDificil[1].value);
+    // The easy level's own set-up: no random options, the choices open again.
+    EXPECT_FALSE(c().optAleatorisist.visible || c().optAleatoriexer.visible);
+    EXPECT_FALSE(c().optAleatoriunit.value);
+    EXPECT_TRUE(c().fratipo.enabled && c().fraSistema.enabled && c().fraExercici.enabled);
+}
+
+// A language switch between two exercises of an exam writes the one on screen again in the
+// new language, draws nothing and lets the exam go on to its end.
+TEST_F(ExamRun, LanguageChangeBetweenExercises)
+{
+    form->cmdExamen_Click();
+    answerExercise(true, 10000);
+    ASSERT_EQ(st().examCount, 1);
+    ASSERT_TRUE(isTrue(st().examRunning));
+    const QStringList data = numbersIn(c().txtMotor.caption + c().txtResistent.caption);
+    const float solution = st().solution;
+    const QString question = c().lblPregunta.caption;
+    const int draws = fakes.random.draws;
+    form->menLlengua_Click(3);
+    EXPECT_NE(c().lblPregunta.caption, question);
+    form->menLlengua_Click(1);
+    EXPECT_EQ(c().lblPregunta.caption, question);
+    form->menLlengua_Click(3);
+    EXPECT_EQ(fakes.random.draws, draws);
+    EXPECT_FLOAT_EQ(st().solution, solution);
+    EXPECT_EQ(numbersIn(c().txtMotor.caption + c().txtResistent.caption), data);
+    EXPECT_TRUE(c().txtSolucio.visible);
+    EXPECT_TRUE(isTrue(st().examRunning));
+    for (int i = 0; i < 4; ++i)
+        answerExercise(true, 10000);
+    EXPECT_EQ(st().examCount, 5);
+    EXPECT_EQ(form->examResults[1], TextCatalogue::builtIn().text(341));
+    EXPECT_EQ(form->examResults[5], form->text(341));
+    EXPECT_EQ(fakes.messageBox.shown.back().title, form->text(346) + QStringLiteral(" 5"));
 }

@@ -244,6 +244,36 @@ TEST_F(Animation, MotionSignCarriesOverBetweenMechanisms)
     EXPECT_GT(p.shaPla.top, top); // moving down the slope
 }
 
+// The nut and the plane's body can be left just beyond a limit while another mechanism
+// turns the shared direction round; coming back, they must still head inwards.
+TEST_F(Animation, NutAndBodyLeftBeyondALimitComeBack)
+{
+    const auto pulleyTurnsDirectionDown = [this] {
+        p.linCorriola[2].y2 = 1590;
+        ticks(17, 1);
+        ASSERT_EQ(st.motionSign, -1);
+    };
+
+    p.shaFemella.left = 4180;
+    st.motionSign = -1; // moving right
+    ticks(9, 1);
+    ASSERT_FLOAT_EQ(p.shaFemella.left, 4190);
+    pulleyTurnsDirectionDown();
+    ticks(9, 4);
+    EXPECT_FLOAT_EQ(p.shaFemella.left, 4170); // 4200, 4190, then inside again
+    EXPECT_EQ(st.motionSign, 1);
+
+    p.shaPla.top = 57.6f;
+    st.motionSign = 1; // moving up
+    ticks(19, 1);
+    ASSERT_LT(p.shaPla.top, 50);
+    pulleyTurnsDirectionDown();
+    const float beyond = p.shaPla.top;
+    ticks(19, 3);
+    EXPECT_NEAR(p.shaPla.top, beyond + 3 * 20.30, 0.05);
+    EXPECT_EQ(st.motionSign, -1);
+}
+
 TEST_F(Animation, WormCrestJumpsBehindTheLastOne)
 {
     p.shasensefi[1].left = 1990; // 1950 is not beyond 1960
