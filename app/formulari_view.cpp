@@ -11,6 +11,8 @@
 #include "app/pictures.h"
 #include "mechanisms/catalogue.h"
 #include "mechanisms/picture_view.h"
+#include "printing/print_choices.h"
+#include "printing/print_frame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -159,6 +161,11 @@ void FormulariView::buildMenus()
     menuAction(options, c.menRealitzats, false, [this] { showExamsTaken(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     menuAction(options, c.menImprimir, QKeySequence(Qt::CTRL | Qt::Key_P), &Formulari::cmdPrint_Click);
+    // Preview and PDF sit under Print here and on the Print tool button's arrow.
+    m_printChoices = printChoicesMenu(this, [this](PrinterService::Target target) {
+        handle([this, target] { printExerciseSheet(m_model, target); });
+    });
+    options->addActions(m_printChoices->actions());
     menuAction(options, c.menNouexamen, QKeySequence(Qt::CTRL | Qt::Key_X), &Formulari::cmdExamen_Click);
     menuAction(options, c.menNouexercici, QKeySequence(Qt::CTRL | Qt::Key_E), &Formulari::cmdNou_Click);
     options->addSeparator();
@@ -211,6 +218,9 @@ QWidget *FormulariView::buildToolRow()
         QToolButton *button = toolButton(*control, QString::fromLatin1(icon));
         layout->addWidget(button);
     }
+    auto *print = static_cast<QToolButton *>(m_widgets.value(&c.cmdPrint));
+    print->setMenu(m_printChoices);
+    print->setPopupMode(QToolButton::MenuButtonPopup);
     auto *flag = static_cast<QToolButton *>(m_widgets.value(&c.cmdIdioma));
     flag->setIconSize(QSize(36, 24));
     connect(flag, &QToolButton::clicked, this, [this, flag] {
@@ -464,6 +474,7 @@ void FormulariView::sync()
             menu->menuAction()->setEnabled(control->enabled);
         }
     }
+    setPrintChoicesTexts(m_printChoices, m_model);
     auto *flag = static_cast<QToolButton *>(m_widgets.value(&c.cmdIdioma));
     if (flag && m_shownFlag != c.cmdIdioma.picture) {
         m_shownFlag = c.cmdIdioma.picture;

@@ -72,6 +72,7 @@ private:
     QHash<const Control *, QAction *> m_actions;
     QHash<const Control *, QMenu *> m_menus;
     int m_shownFlag = 0;
+    QMenu *m_printChoices = nullptr;
 };
 
 } // namespace cinemoto

@@ -10,6 +10,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cinemoto"));
     QApplication::setApplicationVersion(QStringLiteral("3.2"));
+    // Ties the window to its menu entry (Wayland app id; on X11 the class is "Cinemoto").
+    QApplication::setDesktopFileName(QStringLiteral("cinemoto"));
 
     cinemoto::QtServices services;
     cinemoto::Formulari model(services.all(), cinemoto::TextCatalogue::builtIn());

@@ -2,12 +2,14 @@
 
 #include "app/control_widget.h"
 #include "exams/exam_windows.h"
+#include "printing/print_choices.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace cinemoto {
 
@@ -61,7 +63,14 @@ ExamResultView::ExamResultView(ExamResultModel &model, QWidget *parent) : TwipsD
         connect(b, &QPushButton::clicked, this, [this, action = action] { handle(action); });
         ++i;
     }
-    setFixedSize(px(5300), px(4200));
+    // Preview and PDF beside Print.
+    QMenu *choices = printChoicesMenu(this, [this](PrinterService::Target target) {
+        handle([this, target] { m_model.cmdPrint3_Click(target); });
+    });
+    QToolButton *more = printChoicesButton(choices, m_model.mainWindow());
+    more->setParent(this);
+    more->setGeometry(px(5170), px(3600), px(300), px(380));
+    setFixedSize(px(5560), px(4200));
     // Escape closes a dialog without a close event: leaving then works as the exit button.
     connect(this, &QDialog::finished, this, [this] { m_model.Form_Unload(); });
     m_model.Form_Load();
@@ -143,6 +152,13 @@ ExamsTakenView::ExamsTakenView(ExamsTakenModel &model, QWidget *parent) : TwipsD
         m_model.cmdPrint2_Click();
         sync();
     });
+    QMenu *choices = printChoicesMenu(this, [this](PrinterService::Target target) {
+        m_model.cmdPrint2_Click(target);
+        sync();
+    });
+    QToolButton *more = printChoicesButton(choices, m_model.mainWindow());
+    more->setParent(this);
+    more->setGeometry(px(3470), px(4140), px(300), px(380));
     setFixedSize(px(4900), px(4700));
     connect(this, &QDialog::finished, this, [this] { m_model.Form_Unload(); });
     m_model.Form_Load();

@@ -2,7 +2,7 @@
 
 #include "app/format.h"
 #include "exams/record_file.h"
-#include "printing/print_frame.h"
+#include "printing/exam_printouts.h"
 
 namespace cinemoto {
 
@@ -19,26 +19,6 @@ void nameArray(std::array<Control, N> &array, const char *n, std::size_t from)
 {
     for (std::size_t i = from; i < N; ++i)
         name(array[i], n, int(i));
-}
-
-// Prints a blue window as black on white paper without the controls named, and puts
-// its screen look back afterwards.
-void printOnPaper(Formulari &main, Control &form, const std::vector<Control *> &labels,
-                  const std::vector<Control *> &offPaper)
-{
-    if (!confirmPrinting(main))
-        return;
-    form.backColor = kPaperWhite;
-    for (Control *l : labels)
-        l->foreColor = kInkBlack;
-    for (Control *c : offPaper)
-        c->visible = false;
-    main.services().printer->printWindow(form.name);
-    form.backColor = kScreenBlue;
-    for (Control *l : labels)
-        l->foreColor = kPaperWhite;
-    for (Control *c : offPaper)
-        c->visible = true;
 }
 
 QString recordPath(Formulari &main)
@@ -159,19 +139,9 @@ void ExamResultModel::Form_Unload()
         cmdCancel_Click();
 }
 
-void ExamResultModel::cmdPrint3_Click()
+void ExamResultModel::cmdPrint3_Click(PrinterService::Target target)
 {
-    std::vector<Control *> labels = {&lblTitol, &lblTotal, &lblExercici, &lblResultat, &lblPunts, &lblTempstit};
-    for (std::size_t i = 0; i < 6; ++i) {
-        labels.push_back(&lblTemps[i]);
-        labels.push_back(&lblPunt[i]);
-        if (i > 0) {
-            labels.push_back(&lblCorrecte[i]);
-            labels.push_back(&lbl1[i]);
-        }
-    }
-    // The printed result carries no name.
-    printOnPaper(m_main, form, labels, {&lblNom, &cmdAcceptar, &cmdCancel, &cmdPrint3, &txtNom});
+    sendPrintout(m_main, examResultSheet(m_main, *this), target);
 }
 
 ExamsTakenModel::ExamsTakenModel(Formulari &main) : m_main(main)
@@ -234,14 +204,9 @@ void ExamsTakenModel::Form_Unload()
         cmdAcceptar_Click();
 }
 
-void ExamsTakenModel::cmdPrint2_Click()
+void ExamsTakenModel::cmdPrint2_Click(PrinterService::Target target)
 {
-    std::vector<Control *> labels = {&lblEldia, &lblElspunts, &lblLahora, &lblElnom, &lblTitol};
-    for (std::size_t i = 1; i <= 10; ++i) {
-        for (auto *array : {&lblNom, &lblPunts, &lblDia, &lblHora})
-            labels.push_back(&(*array)[i]);
-    }
-    printOnPaper(m_main, form, labels, {&cmdAcceptar, &cmdPrint2});
+    sendPrintout(m_main, examsTakenSheet(m_main, *this), target);
 }
 
 } // namespace cinemoto

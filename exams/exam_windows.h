@@ -24,7 +24,8 @@ public:
     void txtNom_KeyPress(int &key);
     void cmdAcceptar_Click();
     void cmdCancel_Click();
-    void cmdPrint3_Click();
+    void cmdPrint3_Click(PrinterService::Target target = PrinterService::Target::Printer);
+    const Formulari &mainWindow() const { return m_main; }
     // The window's own close control leaves as "leave" does.
     void Form_Unload();
 
@@ -44,7 +45,8 @@ public:
 
     void Form_Load();
     void cmdAcceptar_Click();
-    void cmdPrint2_Click();
+    void cmdPrint2_Click(PrinterService::Target target = PrinterService::Target::Printer);
+    const Formulari &mainWindow() const { return m_main; }
     void Form_Unload();
 
 private:

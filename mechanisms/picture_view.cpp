@@ -89,7 +89,6 @@ double PictureView::scale() const
 void PictureView::paintScene(QPainter &p, const QSizeF &size)
 {
     const double pixel = std::min(size.width() / designWidth, size.height() / designHeight);
-    const double k = pixel / 15.0; // twips to pixels
     const Control &area = m_model.c.imgMeca;
     const QSize logical(qRound(designWidth * pixel), qRound(designHeight * pixel));
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
@@ -101,17 +100,23 @@ void PictureView::paintScene(QPainter &p, const QSizeF &size)
     }
     p.fillRect(QRectF(QPointF(0, 0), size), QColor(0xED, 0xF2, 0xF6));
     p.drawPixmap(0, 0, m_cache);
+    paintDrawingParts(p, m_model.parts, pixel);
+}
+
+void paintDrawingParts(QPainter &p, const DrawingParts &parts, double pixel)
+{
+    const double k = pixel / 15.0; // twips to pixels
     p.setRenderHint(QPainter::Antialiasing);
-    m_model.parts.forEachLine([&](const Line &l) {
+    parts.forEachLine([&](const Line &l) {
         if (l.visible && l.width >= 10)
             paintLine(p, l, k, pixel);
     });
-    m_model.parts.forEachShape([&](const Shape &s) {
+    parts.forEachShape([&](const Shape &s) {
         if (s.visible)
             paintShape(p, s, k, pixel);
     });
     // Thin lines (threads, ropes, tooth lines) sit on the shapes they mark.
-    m_model.parts.forEachLine([&](const Line &l) {
+    parts.forEachLine([&](const Line &l) {
         if (l.visible && l.width < 10)
             paintLine(p, l, k, pixel);
     });

@@ -6,6 +6,10 @@
 namespace cinemoto {
 
 class Formulari;
+struct DrawingParts;
+
+// The moving parts over a picture drawn `pixel` device units per design pixel.
+void paintDrawingParts(QPainter &painter, const DrawingParts &parts, double pixel);
 
 // The picture area: the mechanism's picture with its moving parts on top, painted from
 // the window model. It keeps the picture's proportions and grows with the window.

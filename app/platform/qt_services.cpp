@@ -13,8 +13,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -222,31 +220,6 @@ void QtClipboard::setTextAndPicture(const QString &text, int pictureId)
     QPainter(&flat).drawImage(0, 0, image);
     data->setImageData(flat);
     QGuiApplication::clipboard()->setMimeData(data);
-}
-
-bool QtPrinter::printWindow(const QString &windowName)
-{
-    if (beforePrint)
-        beforePrint();
-    QWidget *window = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == windowName && w->isVisible())
-            window = w;
-    }
-    if (!window || QPrinterInfo::availablePrinters().isEmpty())
-        return false;
-    // The window shows its paper look before it is taken.
-    QMetaObject::invokeMethod(window, "sync");
-    const QImage image = window->grab().toImage();
-    QPrinter printer(QPrinter::HighResolution);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRect(page.topLeft(), size), image);
-    return painter.end();
 }
 
 void QtHelpViewer::showTopic(int topic)

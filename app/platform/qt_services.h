@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/platform/services.h"
+#include "printing/qt_printer.h"
 
 #include <QBuffer>
 #include <QPointer>
@@ -59,14 +60,6 @@ class QtClipboard : public ClipboardService
 public:
     void clear() override;
     void setTextAndPicture(const QString &text, int pictureId) override;
-};
-
-class QtPrinter : public PrinterService
-{
-public:
-    // Run before the window is grabbed, so it shows its latest state.
-    std::function<void()> beforePrint;
-    bool printWindow(const QString &windowName) override;
 };
 
 class QtHelpViewer : public HelpViewerService

@@ -54,13 +54,19 @@ public:
     virtual void setTextAndPicture(const QString &text, int pictureId) = 0;
 };
 
+struct Printout;
+
 class PrinterService
 {
 public:
+    enum class Target { Printer, Preview, PdfFile };
+    // Why nothing reached paper or file, so the pupil can be told what to do.
+    enum class Outcome { Done, Cancelled, NoPrinter, PrinterStopped, JobRefused, FileNotWritten };
+
     virtual ~PrinterService() = default;
-    // The client area of the named window as one image on one page; false when nothing
-    // could be printed.
-    virtual bool printWindow(const QString &windowName) = 0;
+    // Lays the printout out on paper and sends it to the default printer, a preview or a
+    // PDF file the pupil names.
+    virtual Outcome print(const Printout &printout, Target target) = 0;
 };
 
 class HelpViewerService

@@ -32,10 +32,11 @@ QString t(int id)
 
 } // namespace
 
-TEST(Catalogue, TheThreeLanguagesHoldTheSame316MainIds)
+TEST(Catalogue, TheThreeLanguagesHoldTheSameMainIds)
 {
     const QSet<int> catalan = mainIds(1);
-    EXPECT_EQ(catalan.size(), 316);
+    // The trainer's own 316 texts, and those added since for messages the pupil may meet.
+    EXPECT_GE(catalan.size(), 316);
     EXPECT_EQ(mainIds(2), catalan);
     EXPECT_EQ(mainIds(3), catalan);
     for (int id : catalan) {

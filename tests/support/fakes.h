@@ -4,6 +4,7 @@
 // would and read back what it asked of the system.
 
 #include "app/platform/services.h"
+#include "printing/printout.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -106,16 +107,17 @@ struct FakeClipboard : ClipboardService
 
 struct FakePrinter : PrinterService
 {
-    QStringList printed; // window names, one page each
-    bool works = true;
-    std::function<void()> onPrint; // looks at the window while it is restyled
-    bool printWindow(const QString &windowName) override
+    struct Job
     {
-        if (onPrint)
-            onPrint();
-        if (works)
-            printed << windowName;
-        return works;
+        Printout printout;
+        Target target;
+    };
+    std::vector<Job> jobs; // every request, whatever became of it
+    Outcome outcome = Outcome::Done;
+    Outcome print(const Printout &printout, Target target) override
+    {
+        jobs.push_back({printout, target});
+        return outcome;
     }
 };
 

@@ -1,0 +1,146 @@
+#include <QFont>
+#include "exams/exam_windows.h"
+#include "exams/record_file.h"
+#include "printing/exam_printouts.h"
+#include "printing/qt_printer.h"
+#include "support/form_fixture.h"
+#include "support/qt_app.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFont>
+#include <QFile>
+#include <QPrintPreviewWidget>
+
+using namespace cinemoto;
+using namespace cinemoto::test;
+
+using Target = PrinterService::Target;
+using Outcome = PrinterService::Outcome;
+
+// The real printer service behind the fakes of everything else.
+class RealPrinting : public FormFixture
+{
+protected:
+    QtPrinter printer;
+    QStringList asked; // suggested paths of the PDF dialogs
+
+    void SetUp() override { app(); }
+
+    void startWithRealPrinter(int language)
+    {
+        start(language);
+        Services services = fakes.all();
+        services.printer = &printer;
+        form = std::make_unique<Formulari>(services, TextCatalogue::builtIn());
+        form->Form_Load();
+    }
+
+    void fillExam()
+    {
+        form->examTimes = {QStringLiteral("4:05"), QStringLiteral("0:35"), QStringLiteral("1:10"),
+                           QStringLiteral("0:50"), QStringLiteral("0:40"), QStringLiteral("0:50")};
+        form->examScores = {7.1f, 1.9f, 1.7f, 0, 1.75f, 1.75f};
+        form->examResults = {QString(), form->text(341), form->text(341), form->text(342), form->text(341),
+                             form->text(341)};
+    }
+
+    // Saves through the PDF path as the pupil would, answering the file dialog with `path`.
+    void saveAs(const QString &path, const std::function<void()> &print)
+    {
+        printer.choosePdfFile = [this, path](const QString &suggested, const QString &) {
+            asked << suggested;
+            return path;
+        };
+        QFile::remove(path);
+        print();
+        ASSERT_TRUE(fakes.messageBox.shown.empty()) << fakes.messageBox.shown.back().text.toStdString();
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QByteArray pdf = file.readAll();
+        EXPECT_TRUE(pdf.startsWith("%PDF-"));
+        EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1)
+            << "one page";
+    }
+};
+
+// Kept under build/printouts/ for a look and for the font and image checks that follow.
+TEST_F(RealPrinting, ThePdfPathWritesTheThreePrintoutsInEachLanguage)
+{
+    const QString folder = QStringLiteral(CINEMOTO_PRINTOUT_DIR);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const char *const languages[] = {"ca", "es", "en"};
+    for (int language = 1; language <= 3; ++language) {
+        startWithRealPrinter(language);
+        fillExam();
+        const QString tag = QString::fromLatin1(languages[language - 1]);
+        form->optSistema_Click(1); // spur gears: picture and drawn teeth
+        form->cmdNou_Click();
+        saveAs(folder + QStringLiteral("/exercise-%1.pdf").arg(tag),
+               [&] { printExerciseSheet(*form, Target::PdfFile); });
+
+        ExamResultModel result(*form);
+        result.Form_Load();
+        result.txtNom.caption = QStringLiteral("Núria Ferrer");
+        saveAs(folder + QStringLiteral("/exam-result-%1.pdf").arg(tag),
+               [&] { result.cmdPrint3_Click(Target::PdfFile); });
+
+        for (int i = 1; i <= 10; ++i) {
+            ASSERT_TRUE(ExamRecordFile(dir.filePath(QStringLiteral("exadat")))
+                            .store({QStringLiteral("Pupil %1").arg(i), QStringLiteral("%1").arg(i % 10),
+                                    QStringLiteral("%1/03/26").arg(10 + i), QStringLiteral("09:%1").arg(10 + i)},
+                                   quint8(i)));
+        }
+        ExamsTakenModel list(*form);
+        list.Form_Load();
+        saveAs(folder + QStringLiteral("/exams-taken-%1.pdf").arg(tag),
+               [&] { list.cmdPrint2_Click(Target::PdfFile); });
+    }
+    ASSERT_EQ(asked.size(), 9);
+    EXPECT_TRUE(asked[0].endsWith(QLatin1String("/cinemoto-exercici.pdf"))) << asked[0].toStdString();
+    EXPECT_TRUE(asked[8].endsWith(QLatin1String("/cinemoto-exams-taken.pdf"))) << asked[8].toStdString();
+}
+
+TEST_F(RealPrinting, AFailedPrintReachesThePupil)
+{
+    startWithRealPrinter(1);
+    // A queue that does not exist, as after a printer was removed.
+    printer.printerName = QStringLiteral("cinemoto-no-such-printer");
+    EXPECT_EQ(printerReadiness(printer.printerName), Outcome::NoPrinter);
+    fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
+    form->cmdPrint_Click();
+    ASSERT_EQ(fakes.messageBox.shown.size(), 2u); // the question, then what went wrong
+    EXPECT_TRUE(fakes.messageBox.shown[1].text.contains(form->text(514)));
+
+    // A PDF into a folder that cannot hold it.
+    fakes.messageBox.shown.clear();
+    printer.choosePdfFile = [](const QString &, const QString &) {
+        return QStringLiteral("/proc/cinemoto-cannot-write-here/sheet.pdf");
+    };
+    printExerciseSheet(*form, Target::PdfFile);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_TRUE(fakes.messageBox.shown[0].text.contains(form->text(517)));
+
+    // Closing the file dialog saves nothing and says nothing.
+    fakes.messageBox.shown.clear();
+    printer.choosePdfFile = [](const QString &, const QString &) { return QString(); };
+    printExerciseSheet(*form, Target::PdfFile);
+    EXPECT_TRUE(fakes.messageBox.shown.empty());
+}
+
+TEST_F(RealPrinting, ThePreviewShowsOnePageUnderItsTitle)
+{
+    startWithRealPrinter(2);
+    int pages = -1;
+    QString title;
+    printer.onPreview = [&](QDialog &dialog) {
+        title = dialog.windowTitle();
+        if (auto *widget = dialog.findChild<QPrintPreviewWidget *>())
+            pages = widget->pageCount();
+        dialog.reject();
+    };
+    printExerciseSheet(*form, Target::Preview);
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(title, form->text(531));
+    EXPECT_TRUE(fakes.messageBox.shown.empty()); // closing the preview is not a failure
+}
