@@ -327,7 +327,7 @@ std::optional<Allowance> Solvable::allowanceFor(int mechanism, const Screen &s)
 
 TEST_F(Solvable, EveryExerciseCanBeAnsweredFromItsScreen)
 {
-    constexpr int rounds = 13;
+    constexpr int rounds = 40;
     int exercises = 0;
     std::array<int, AllowanceCount> allowed{};
     for (int units = 1; units <= 3; ++units) {
