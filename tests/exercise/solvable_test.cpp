@@ -270,6 +270,7 @@ protected:
     // The pupil's answer, or nothing when the screen does not give the asked quantity.
     std::optional<double> work(const Screen &s, int mechanism)
     {
+        // The compound drives' picture is mirrored when the large wheel of each pair drives.
         const Machine m = machine(mechanism, c().imgMeca.pictureMirrored);
         std::array<std::optional<double>, QuantityCount> known{};
         known[Pi] = std::numbers::pi;
