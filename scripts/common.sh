@@ -6,6 +6,9 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev libq
           libgmock-dev libbenchmark-dev libgl1-mesa-dev fonts-dejavu-core
           libcups2-dev poppler-utils)
 
+# What scripts/package needs beyond the build, and the icon renderer of the build itself.
+package_tools=(librsvg2-bin dpkg-dev lintian appstream desktop-file-utils)
+
 install_packages() {
     local missing=()
     for p in "${packages[@]}" "$@"; do
