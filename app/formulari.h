@@ -72,6 +72,8 @@ public:
     bool picturePending = true;
     bool drawingMoved = false; // the last tick changed what the picture area shows
     bool examSaved = false;
+    // A finished exam whose result window is open and not yet stored.
+    bool examResultWaiting = false;
     QString lastExamName;
     const QString newLine = QStringLiteral("\r\n");
 
@@ -79,6 +81,9 @@ public:
     void Form_Load();
     void Form_Unload();
     void menSortir_Click();
+    // Asked before the window closes: false when the pupil chose to stay because an exam
+    // would be lost.
+    bool mayClose();
     bool isClosed() const { return m_closed; }
 
     // Texts.
@@ -124,6 +129,8 @@ public:
     void menContinguts_Click();
     void menllegiume_Click();
     void cmdNet_Click();
+    // False, after telling the pupil, when the program folder lacks the named file.
+    bool programFileExists(const QString &name);
     void menCopiar_Click();
     void cmdPrint_Click();
     void cmdExamen_Click();

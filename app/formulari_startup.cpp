@@ -209,9 +209,27 @@ void Formulari::Form_Unload()
     m_closed = true;
 }
 
+bool Formulari::mayClose()
+{
+    if (m_closing || m_closed)
+        return true;
+    int question = 0;
+    if (examResultWaiting)
+        question = 397;
+    else if (isTrue(st.examRunning))
+        question = 398;
+    if (!question)
+        return true;
+    // Staying is the default: Ctrl+S, pressed by habit to save, must not lose an exam.
+    return m_services.messageBox->show(MessageBoxService::Icon::Question, text(question), text(396),
+                                       MessageBoxService::Buttons::YesNoDefaultNo)
+        == MessageBoxService::Answer::Yes;
+}
+
 void Formulari::menSortir_Click()
 {
-    Form_Unload();
+    if (mayClose())
+        Form_Unload();
 }
 
 } // namespace cinemoto

@@ -1,5 +1,7 @@
 #include "app/formulari.h"
 
+#include "app/file_io.h"
+
 namespace cinemoto {
 
 void Formulari::cmdCalculadora_Click()
@@ -16,10 +18,21 @@ void Formulari::menContinguts_Click()
     m_services.help->showTopic(lang.helpBase() + 5);
 }
 
+bool Formulari::programFileExists(const QString &name)
+{
+    if (isRegularFile(m_services.folder->path() + QLatin1Char('/') + name))
+        return true;
+    m_services.messageBox->show(MessageBoxService::Icon::Exclamation, text(540) + newLine + name, text(541),
+                                MessageBoxService::Buttons::Ok);
+    return false;
+}
+
 void Formulari::menllegiume_Click()
 {
     const QString editor = m_services.shell->findExecutable(QStringLiteral("notepad"));
     const QString readMe = m_services.folder->path() + QStringLiteral("/cinemoto.txt");
+    if (!programFileExists(QStringLiteral("cinemoto.txt")))
+        return;
     if (!editor.isEmpty() && m_services.shell->start(editor, {readMe}, false))
         return;
     m_services.messageBox->show(MessageBoxService::Icon::Exclamation, text(291) + newLine + text(292), text(293),
@@ -28,6 +41,8 @@ void Formulari::menllegiume_Click()
 
 void Formulari::cmdNet_Click()
 {
+    if (!programFileExists(QStringLiteral("links.htm")))
+        return;
     m_services.shell->openUrl(m_services.folder->path() + QStringLiteral("/links.htm"));
 }
 

@@ -135,12 +135,9 @@ QAction *FormulariView::menuAction(QMenu *menu, Control &control, bool checkable
 }
 
 QAction *FormulariView::menuAction(QMenu *menu, Control &control, const QKeySequence &shortcut,
-                                   void (Formulari::*handler)())
+                                   const std::function<void()> &handler)
 {
-    QAction *action = menuAction(menu, control, false, handler ? std::function<void()>([this, handler] {
-        (m_model.*handler)();
-    })
-                                                               : std::function<void()>([] {}));
+    QAction *action = menuAction(menu, control, false, handler);
     action->setShortcut(shortcut);
     return action;
 }
@@ -156,20 +153,20 @@ void FormulariView::buildMenus()
     };
     QMenu *options = topMenu(c.menOpcions);
     // Tools, printing, exams and exercises of this menu are wired by their own windows.
-    menuAction(options, c.menCalculadora, QKeySequence(Qt::CTRL | Qt::Key_C), &Formulari::cmdCalculadora_Click);
-    menuAction(options, c.menCopiar, QKeySequence(Qt::CTRL | Qt::Key_O), &Formulari::menCopiar_Click);
+    menuAction(options, c.menCalculadora, QKeySequence(Qt::CTRL | Qt::Key_C), [this] { m_model.cmdCalculadora_Click(); });
+    menuAction(options, c.menCopiar, QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_model.menCopiar_Click(); });
     menuAction(options, c.menRealitzats, false, [this] { showExamsTaken(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    menuAction(options, c.menImprimir, QKeySequence(Qt::CTRL | Qt::Key_P), &Formulari::cmdPrint_Click);
+    menuAction(options, c.menImprimir, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { m_model.cmdPrint_Click(); });
     // Preview and PDF sit under Print here and on the Print tool button's arrow.
     m_printChoices = printChoicesMenu(this, [this](PrinterService::Target target) {
         handle([this, target] { printExerciseSheet(m_model, target); });
     });
     options->addActions(m_printChoices->actions());
-    menuAction(options, c.menNouexamen, QKeySequence(Qt::CTRL | Qt::Key_X), &Formulari::cmdExamen_Click);
-    menuAction(options, c.menNouexercici, QKeySequence(Qt::CTRL | Qt::Key_E), &Formulari::cmdNou_Click);
+    menuAction(options, c.menNouexamen, QKeySequence(Qt::CTRL | Qt::Key_X), [this] { m_model.cmdExamen_Click(); });
+    menuAction(options, c.menNouexercici, QKeySequence(Qt::CTRL | Qt::Key_E), [this] { m_model.cmdNou_Click(); });
     options->addSeparator();
-    menuAction(options, c.menSortir, QKeySequence(Qt::CTRL | Qt::Key_S), &Formulari::menSortir_Click);
+    menuAction(options, c.menSortir, QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_model.menSortir_Click(); });
 
     QMenu *level = topMenu(c.menNivell);
     for (int i = 1; i <= 3; ++i)
@@ -185,9 +182,9 @@ void FormulariView::buildMenus()
         menuAction(language, c.menllengua[i], true, [this, i] { m_model.menLlengua_Click(i); });
 
     QMenu *help = topMenu(c.menAjuda);
-    menuAction(help, c.menContinguts, QKeySequence(Qt::CTRL | Qt::Key_H), &Formulari::menContinguts_Click);
+    menuAction(help, c.menContinguts, QKeySequence(Qt::CTRL | Qt::Key_H), [this] { m_model.menContinguts_Click(); });
     menuAction(help, c.menAutor, false, [this] { showAbout(); });
-    menuAction(help, c.menLlegiume, QKeySequence(), &Formulari::menllegiume_Click);
+    menuAction(help, c.menLlegiume, QKeySequence(), [this] { m_model.menllegiume_Click(); });
 }
 
 QToolButton *FormulariView::toolButton(Control &control, const QString &icon)
@@ -458,6 +455,9 @@ void FormulariView::sync()
     FormControls &c = m_model.c;
     setWindowTitle(c.form.caption);
     applyControlToWidget(c.form, centralWidget());
+    // A window open over this one takes all input: the menu bar and every shortcut too.
+    const bool takesInput = c.form.enabled;
+    menuBar()->setEnabled(takesInput);
     for (Control *control : c.all()) {
         if (control == &c.form)
             continue;
@@ -467,7 +467,7 @@ void FormulariView::sync()
             if (a->text() != control->caption)
                 a->setText(control->caption);
             a->setChecked(control->value);
-            a->setEnabled(control->enabled);
+            a->setEnabled(control->enabled && takesInput);
         }
         if (QMenu *menu = m_menus.value(control)) {
             menu->setTitle(control->caption);
@@ -521,7 +521,11 @@ void FormulariView::showAbout()
 {
     AboutModel about(m_model.services(), m_model.catalogue(), m_model.lang, m_model.solutionsMode);
     AboutView dialog(about, this);
+    m_model.c.form.enabled = false;
+    sync();
     dialog.exec();
+    m_model.c.form.enabled = true;
+    sync();
 }
 
 // A window over the main one: the main window takes no input until it is gone, and its
@@ -532,6 +536,7 @@ void FormulariView::openWindow(Model *model)
     m_model.c.form.enabled = false;
     auto *window = new View(*model, this);
     window->setWindowFlag(Qt::Window);
+    window->setWindowModality(Qt::WindowModal);
     connect(window, &QObject::destroyed, this, [this, model] {
         delete model;
         sync();
@@ -573,6 +578,10 @@ void FormulariView::showHelp()
 
 void FormulariView::keyPressEvent(QKeyEvent *event)
 {
+    if (!m_model.c.form.enabled) {
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_F1) {
         showHelp();
         return;
@@ -582,6 +591,11 @@ void FormulariView::keyPressEvent(QKeyEvent *event)
 
 void FormulariView::closeEvent(QCloseEvent *event)
 {
+    // An exam, running or waiting to be stored, is not lost without asking.
+    if (!m_model.isClosed() && !m_model.mayClose()) {
+        event->ignore();
+        return;
+    }
     m_model.Form_Unload();
     m_timer->stop();
     event->accept();

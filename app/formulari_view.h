@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -51,7 +52,8 @@ private:
     QWidget *buildExerciseArea();
     QToolButton *toolButton(Control &control, const QString &icon);
     QRadioButton *option(Control &control, QGroupBox *frame);
-    QAction *menuAction(QMenu *menu, Control &control, const QKeySequence &shortcut, void (Formulari::*handler)());
+    QAction *menuAction(QMenu *menu, Control &control, const QKeySequence &shortcut,
+                        const std::function<void()> &handler);
     QAction *menuAction(QMenu *menu, Control &control, bool checkable, const std::function<void()> &handler);
     void bind(QWidget *widget, Control &control);
     void handle(const std::function<void()> &handler);

@@ -1,6 +1,6 @@
 #include "app/settings.h"
 
-#include <QFile>
+#include "app/file_io.h"
 
 namespace cinemoto {
 
@@ -18,11 +18,10 @@ int languageForLocale(const QLocale &locale)
 
 int readLanguageSetting(const QString &settingsPath, const QLocale &fallbackLocale)
 {
-    QFile file(settingsPath);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.read(2);
-        if (bytes.size() == 2) {
-            const auto value = qint16(quint16(quint8(bytes[0])) | quint16(quint8(bytes[1])) << 8);
+    // Only a regular file is read: a named pipe in its place must not hold up the start.
+    if (const std::optional<QByteArray> bytes = readRegularFile(settingsPath, 2)) {
+        if (bytes->size() == 2) {
+            const auto value = qint16(quint16(quint8(bytes->at(0))) | quint16(quint8(bytes->at(1))) << 8);
             if (value >= 1 && value <= 3)
                 return value;
         }

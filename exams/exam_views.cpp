@@ -2,6 +2,7 @@
 
 #include "app/control_widget.h"
 #include "exams/exam_windows.h"
+#include "exams/record_file.h"
 #include "printing/print_choices.h"
 
 #include <QCloseEvent>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QValidator>
 
 namespace cinemoto {
 
@@ -18,6 +20,19 @@ int px(int twips)
 {
     return twipsToPixels(twips);
 }
+
+// The record file holds Windows-1252 only: anything else shows as '?' as it is typed, so
+// the name stored is the name on screen.
+class StorableNameValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        input = withUnstorableReplaced(input);
+        return Acceptable;
+    }
+};
 } // namespace
 
 ExamResultView::ExamResultView(ExamResultModel &model, QWidget *parent) : TwipsDialog(parent), m_model(model)
@@ -49,6 +64,7 @@ ExamResultView::ExamResultView(ExamResultModel &model, QWidget *parent) : TwipsD
     label(model.lblNom, 60, 3630, 1100)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_name = static_cast<QLineEdit *>(place(new QLineEdit, model.txtNom, 1200, 3600, 1695, 360));
     m_name->setMaxLength(60);
+    m_name->setValidator(new StorableNameValidator(m_name));
     m_name->installEventFilter(this);
     connect(m_name, &QLineEdit::textEdited, this, [this](const QString &t) { m_model.txtNom.caption = t; });
     const std::pair<Control *, std::function<void()>> buttons[] = {
@@ -114,8 +130,18 @@ bool ExamResultView::eventFilter(QObject *watched, QEvent *event)
 
 void ExamResultView::closeEvent(QCloseEvent *event)
 {
+    // The pupil may choose to stay rather than lose the exam.
     m_model.Form_Unload();
-    event->accept();
+    if (m_model.closed)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void ExamResultView::reject()
+{
+    // Escape asks as the exit button does.
+    handle([this] { m_model.cmdCancel_Click(); });
 }
 
 ExamsTakenView::ExamsTakenView(ExamsTakenModel &model, QWidget *parent) : TwipsDialog(parent), m_model(model)
@@ -162,6 +188,20 @@ ExamsTakenView::ExamsTakenView(ExamsTakenModel &model, QWidget *parent) : TwipsD
     setFixedSize(px(4900), px(4700));
     connect(this, &QDialog::finished, this, [this] { m_model.Form_Unload(); });
     m_model.Form_Load();
+    // Where the list comes from, for the teacher who looks for the file.
+    setToolTip(m_model.folderText);
+    title->setToolTip(m_model.folderText);
+    setAccessibleDescription(m_model.folderText);
+    if (!m_model.problemText.isEmpty()) {
+        // Over the empty rows: an unreadable file is not the same as no exams yet.
+        auto *problem = new QLabel(QString(m_model.problemText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                                   this);
+        problem->setObjectName(QStringLiteral("recordsProblem"));
+        problem->setWordWrap(true);
+        problem->setAlignment(Qt::AlignCenter);
+        problem->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+        problem->setGeometry(px(240), px(1500), px(4420), px(1500));
+    }
     sync();
 }
 

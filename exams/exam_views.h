@@ -15,6 +15,7 @@ class ExamResultView : public TwipsDialog
 public:
     ExamResultView(ExamResultModel &model, QWidget *parent = nullptr);
     void sync() override;
+    void reject() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -23,7 +23,28 @@ void nameArray(std::array<Control, N> &array, const char *n, std::size_t from)
 
 QString recordPath(Formulari &main)
 {
-    return main.services().folder->path() + QStringLiteral("/exadat");
+    return main.services().folder->recordsFolder() + QStringLiteral("/exadat");
+}
+
+// The reason a pupil is given for a record file that failed.
+QString failureText(const Formulari &main, const FileError &error)
+{
+    switch (error.failure) {
+    case FileFailure::NoSpace:
+        return main.text(385);
+    case FileFailure::PermissionDenied:
+        return main.text(386);
+    case FileFailure::Locked:
+        return main.text(387);
+    case FileFailure::NotARegularFile:
+        return main.text(388);
+    case FileFailure::Missing:
+        return main.text(400);
+    case FileFailure::None:
+    case FileFailure::Other:
+        break;
+    }
+    return main.text(389) + QStringLiteral(" (") + error.detail + QLatin1Char(')');
 }
 
 } // namespace
@@ -103,6 +124,12 @@ void ExamResultModel::cmdAcceptar_Click()
     if (closed)
         return;
     const Services &s = m_main.services();
+    // What the record file cannot hold is shown replaced before anything is stored.
+    const QString storable = withUnstorableReplaced(txtNom.caption);
+    if (storable != txtNom.caption) {
+        txtNom.caption = storable;
+        return;
+    }
     if (txtNom.caption.isEmpty())
         txtNom.caption = m_main.text(391);
     const auto key = quint8(qBound(0, int(s.random->next() * 256), 255));
@@ -112,16 +139,18 @@ void ExamResultModel::cmdAcceptar_Click()
     record.points = formatNumber(m_main.examScores[0], QStringLiteral("#0.#"), systemDecimal());
     record.date = formatDate(now.date(), m_main.text(392));
     record.time = formatTime(now.time(), QStringLiteral("hh:mm"));
-    QString error;
+    FileError error;
     if (!ExamRecordFile(recordPath(m_main)).store(record, key, &error)) {
         // Nothing is lost: the result stays on screen to try again or to print.
         s.messageBox->show(MessageBoxService::Icon::Exclamation,
-                           m_main.text(393) + m_main.newLine + m_main.text(394), m_main.text(395),
-                           MessageBoxService::Buttons::Ok);
+                           m_main.text(393) + m_main.newLine + failureText(m_main, error) + m_main.newLine
+                               + m_main.text(394),
+                           m_main.text(395), MessageBoxService::Buttons::Ok);
         return;
     }
     m_main.lastExamName = txtNom.caption;
     m_main.examSaved = true;
+    m_main.examResultWaiting = false;
     closed = true;
     if (onStored)
         onStored();
@@ -129,6 +158,15 @@ void ExamResultModel::cmdAcceptar_Click()
 
 void ExamResultModel::cmdCancel_Click()
 {
+    if (closed)
+        return;
+    // A finished exam is thrown away only when the pupil says so; staying is the default.
+    if (m_main.examResultWaiting
+        && m_main.services().messageBox->show(MessageBoxService::Icon::Question, m_main.text(397),
+                                              m_main.text(396), MessageBoxService::Buttons::YesNoDefaultNo)
+            != MessageBoxService::Answer::Yes)
+        return;
+    m_main.examResultWaiting = false;
     m_main.c.form.enabled = true;
     closed = true;
 }
@@ -181,8 +219,14 @@ void ExamsTakenModel::Form_Load()
     cmdPrint2.caption = m_main.text(450);
     const ExamRecordFile file(recordPath(m_main));
     file.createIfMissing();
+    folderText = m_main.text(390) + QLatin1Char(' ') + m_main.services().folder->recordsFolder();
     std::array<ExamRecord, kRecordCount> records;
-    file.read(records); // an unreadable file shows ten empty rows
+    FileError error;
+    problemText.clear();
+    if (!file.read(records, &error))
+        problemText = m_main.text(399) + m_main.newLine + failureText(m_main, error);
+    else if (!isRegularFile(file.path()))
+        problemText = m_main.text(399) + m_main.newLine + m_main.text(400);
     for (std::size_t i = 1; i <= 10; ++i) {
         const ExamRecord &r = records[i - 1];
         lblNom[i].caption = r.name;

@@ -42,6 +42,9 @@ public:
     Control form, lblTitol, lblElnom, lblElspunts, lblEldia, lblLahora, cmdAcceptar, cmdPrint2;
     std::array<Control, 11> lblNom, lblPunts, lblDia, lblHora; // 1..10
     bool closed = false;
+    // Which folder the list comes from, and why it could not be read (empty when it was).
+    QString folderText;
+    QString problemText;
 
     void Form_Load();
     void cmdAcceptar_Click();

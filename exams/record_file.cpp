@@ -1,8 +1,10 @@
 #include "exams/record_file.h"
 
 #include <QFile>
-#include <QLockFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace cinemoto {
 
@@ -31,6 +33,8 @@ QByteArray scrambleText(const QByteArray &key, const QByteArray &text, bool scra
         int r;
         if (scramble)
             r = k + c > 255 ? k + c - 255 : k + c;
+        else if (c == k && k > 0)
+            r = 255; // the one code that shares its scrambled form with 0
         else
             r = c < k ? c + 255 - k : c - k;
         out[i] = char(quint8(r));
@@ -54,6 +58,30 @@ QByteArray toCodePage(const QString &text)
                 code = char(0x80 + i);
         }
         out.append(code);
+    }
+    return out;
+}
+
+bool fitsCodePage(QChar ch)
+{
+    const char16_t u = ch.unicode();
+    if (u < 0x20 || u == 0x7F)
+        return false;
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return true;
+    for (char16_t high : kHigh) {
+        if (high && high == u)
+            return true;
+    }
+    return false;
+}
+
+QString withUnstorableReplaced(const QString &text)
+{
+    QString out = text;
+    for (QChar &ch : out) {
+        if (!fitsCodePage(ch))
+            ch = QChar(u'?');
     }
     return out;
 }
@@ -90,57 +118,56 @@ ExamRecord decodeRecord(const QByteArray &bytes)
     return {part(1, 16), part(17, 4), part(21, 11), part(32, 8)};
 }
 
-bool ExamRecordFile::read(std::array<ExamRecord, kRecordCount> &records) const
+bool ExamRecordFile::read(std::array<ExamRecord, kRecordCount> &records, FileError *error) const
 {
     records = {};
-    QFile file(m_path);
-    if (!file.exists())
-        return true;
-    if (!file.open(QIODevice::ReadOnly))
+    FileError why;
+    const std::optional<QByteArray> all = readRegularFile(m_path, kRecordSize * kRecordCount, &why);
+    if (!all) {
+        // A file not written yet is an empty list, not a failure.
+        if (why.failure == FileFailure::Missing)
+            return true;
+        if (error)
+            *error = why;
         return false;
-    const QByteArray all = file.read(kRecordSize * kRecordCount);
+    }
     for (int i = 0; i < kRecordCount; ++i)
-        records[std::size_t(i)] = decodeRecord(all.mid(i * kRecordSize, kRecordSize));
+        records[std::size_t(i)] = decodeRecord(all->mid(i * kRecordSize, kRecordSize));
     return true;
 }
 
-bool ExamRecordFile::store(const ExamRecord &record, quint8 key, QString *error) const
+bool ExamRecordFile::store(const ExamRecord &record, quint8 key, FileError *error) const
 {
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000);
-    if (!lock.tryLock(3000)) {
+    const QByteArray front = encodeRecord(record, key);
+    return update([&front](const QByteArray &previous) { return front + previous.left(kRecordSize * (kRecordCount - 1)); },
+                  error);
+}
+
+bool ExamRecordFile::update(const std::function<QByteArray(const QByteArray &)> &change, FileError *error) const
+{
+    // A store holds the lock for milliseconds; waiting longer would only freeze the window.
+    FileLock lock(m_path + QStringLiteral(".lock"));
+    if (!lock.acquire(1500, error))
+        return false;
+    removeStaleTemporaries(m_path);
+    FileError why;
+    std::optional<QByteArray> old = readRegularFile(m_path, kRecordSize * kRecordCount, &why);
+    if (!old && why.failure != FileFailure::Missing) {
         if (error)
-            *error = QStringLiteral("locked");
+            *error = why;
         return false;
     }
-    QByteArray old;
-    QFile current(m_path);
-    if (current.exists()) {
-        if (!current.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = current.errorString();
-            return false;
-        }
-        old = current.read(kRecordSize * kRecordCount);
-        current.close();
-    }
+    QByteArray previous = old.value_or(QByteArray());
     // Records beyond the end of the file read as zero bytes.
-    old.append(QByteArray(kRecordSize * kRecordCount - old.size(), '\0'));
-    const QByteArray content = encodeRecord(record, key) + old.left(kRecordSize * (kRecordCount - 1));
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    previous.append(QByteArray(kRecordSize * kRecordCount - previous.size(), '\0'));
+    return replaceFileAtomically(m_path, change(previous), error, 0644);
 }
 
 void ExamRecordFile::createIfMissing() const
 {
-    QFile file(m_path);
-    if (!file.exists() && file.open(QIODevice::WriteOnly))
-        file.close();
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0)
+        ::close(fd);
 }
 
 } // namespace cinemoto

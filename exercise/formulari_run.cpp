@@ -128,6 +128,7 @@ void Formulari::finishExam()
 {
     hideAnswerBox();
     endRun();
+    examResultWaiting = true;
     c.form.enabled = false;
     if (onExamFinished)
         onExamFinished();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/file_io.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +18,12 @@ public:
     // The desktop's program menu, where the shortcut goes.
     virtual QString programsMenuDir() = 0;
     virtual bool startProgram(const QString &path) = 0;
+    // The machine's shared exam records folder, for an installation for every user;
+    // empty for an installation of one's own.
+    virtual QString sharedRecordsDir() { return {}; }
+    // An installation for every user is made by the administrator, who is not the pupil
+    // the trainer is for: it is not started then.
+    virtual bool startsTrainer() { return true; }
 };
 
 // Cuts a text at its first NUL character.
@@ -33,12 +41,15 @@ public:
     int language = 1;
     int stage = 1;
     QString baseFolder;
-    QString messageLine;  // lblOnhofaig
-    QString folderLine;   // lblEllloc
+    QString messageLine;  // first message line
+    QString folderLine;   // folder, or second message line
     bool messagesShown = false;
     bool optionsShown = true;
     bool finished = false;
-    QString error; // why the last step stopped, empty when it went well
+    // Why the last step stopped, empty when it went well: the file and the reason.
+    QString error;
+    QString errorFile;
+    FileFailure errorReason = FileFailure::None;
 
     void Form_Load();
     void optIdioma_Click(int index);
@@ -52,7 +63,12 @@ public:
 
 private:
     bool install();
-    bool copy(const QString &source, const QString &target, bool keepExisting = false);
+    bool fillStaging(const QString &staging);
+    bool copy(const QString &source, const QString &stagedTarget, mode_t mode);
+    bool keepRecords(const QString &staging);
+    bool prepareSharedRecords();
+    bool switchOver(const QString &staging);
+    bool fail(const QString &file, FileError why);
     bool makeShortcut();
 
     InstallerPlatform &m_platform;

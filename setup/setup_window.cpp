@@ -1,6 +1,7 @@
 #include "setup/setup_window.h"
 
 #include "app/pictures.h"
+#include "exams/records_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +30,16 @@ QString DesktopInstallerPlatform::programsMenuDir()
     if (geteuid() == 0)
         return QStringLiteral("/usr/local/share/applications");
     return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+}
+
+QString DesktopInstallerPlatform::sharedRecordsDir()
+{
+    return geteuid() == 0 ? QString::fromLatin1(kSharedRecordsFolder) : QString();
+}
+
+bool DesktopInstallerPlatform::startsTrainer()
+{
+    return geteuid() != 0;
 }
 
 bool DesktopInstallerPlatform::startProgram(const QString &path)

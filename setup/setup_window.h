@@ -17,6 +17,8 @@ public:
     QString programFilesDir() override;
     QString programsMenuDir() override;
     bool startProgram(const QString &path) override;
+    QString sharedRecordsDir() override;
+    bool startsTrainer() override;
 };
 
 // The installer's window: Form1.

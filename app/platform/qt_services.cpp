@@ -2,6 +2,7 @@
 
 #include "app/help_view.h"
 #include "app/pictures.h"
+#include "exams/records_folder.h"
 
 #include <QApplication>
 #include <QAudioSink>
@@ -48,10 +49,14 @@ MessageBoxService::Answer QtMessageBox::show(Icon icon, const QString &text, con
         {"S\u00ed", "No", "Ajuda"}, {"S\u00ed", "No", "Ayuda"}, {"Yes", "No", "Help"}};
     const int lang = language ? qBound(1, language(), 3) : 3;
     const auto caption = [lang](int i) { return QString::fromUtf8(captions[lang - 1][i]); };
-    if (buttons == Buttons::YesNo) {
+    if (buttons != Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.button(QMessageBox::Yes)->setText(caption(0));
         box.button(QMessageBox::No)->setText(caption(1));
+        if (buttons == Buttons::YesNoDefaultNo) {
+            box.setDefaultButton(QMessageBox::No);
+            box.setEscapeButton(QMessageBox::No);
+        }
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
@@ -69,7 +74,7 @@ MessageBoxService::Answer QtMessageBox::show(Icon icon, const QString &text, con
         return Answer::Yes;
     if (result == QMessageBox::No)
         return Answer::No;
-    return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
 }
 
 void QtMessageBox::beep()
@@ -243,6 +248,13 @@ void QtRandom::seedFromTimer()
 QString QtProgramFolder::path()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString QtProgramFolder::recordsFolder()
+{
+    if (m_records.isEmpty())
+        m_records = chooseRecordsFolder(path(), QString::fromLatin1(kSharedRecordsFolder), userRecordsFolder());
+    return m_records;
 }
 
 } // namespace cinemoto

@@ -94,6 +94,11 @@ class QtProgramFolder : public ProgramFolderService
 {
 public:
     QString path() override;
+    // Chosen on first use and kept, so one run never splits its records over two folders.
+    QString recordsFolder() override;
+
+private:
+    QString m_records;
 };
 
 // The real services of a running trainer, owned in one place.

@@ -13,7 +13,7 @@ class MessageBoxService
 {
 public:
     enum class Icon { Information, Exclamation, Question };
-    enum class Buttons { Ok, YesNo };
+    enum class Buttons { Ok, YesNo, YesNoDefaultNo };
     enum class Answer { Ok, Yes, No };
 
     virtual ~MessageBoxService() = default;
@@ -101,6 +101,8 @@ public:
     virtual ~ProgramFolderService() = default;
     // The folder that holds the running program, without a trailing separator.
     virtual QString path() = 0;
+    // The folder of the exam records, without a trailing separator.
+    virtual QString recordsFolder() { return path(); }
 };
 
 // Everything a window model needs from outside, handed over in one piece.

@@ -6,6 +6,13 @@ using namespace cinemoto::test;
 
 class Tools : public FormFixture
 {
+protected:
+    void place(const char *name)
+    {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("text");
+    }
 };
 
 TEST_F(Tools, CalculatorStartsOrIsReportedMissing)
@@ -26,6 +33,7 @@ TEST_F(Tools, CalculatorStartsOrIsReportedMissing)
 TEST_F(Tools, ReadMeOpensInTheEditorOfTheProgramFolder)
 {
     start(2);
+    place("cinemoto.txt");
     form->menllegiume_Click();
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].title, form->text(293));
@@ -42,8 +50,26 @@ TEST_F(Tools, HelpContentsFollowTheLanguage)
     ASSERT_EQ(fakes.help.topics.size(), 1u);
     EXPECT_EQ(fakes.help.topics[0], 205);
     EXPECT_EQ(fakes.help.file, dir.path() + QStringLiteral("/cinemoto.hlp"));
+    place("links.htm");
     form->cmdNet_Click();
     EXPECT_EQ(fakes.shell.urls, QStringList{dir.path() + QStringLiteral("/links.htm")});
+}
+
+TEST_F(Tools, AMissingReadMeOrLinksPageIsReportedByName)
+{
+    start(3);
+    fakes.shell.programs.insert(QStringLiteral("notepad"), QStringLiteral("/usr/bin/editor"));
+    form->menllegiume_Click();
+    form->cmdNet_Click();
+    // A folder of that name is no page either.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("links.htm")));
+    form->cmdNet_Click();
+    EXPECT_TRUE(fakes.shell.started.empty());
+    EXPECT_TRUE(fakes.shell.urls.isEmpty());
+    ASSERT_EQ(fakes.messageBox.shown.size(), 3u);
+    EXPECT_EQ(fakes.messageBox.shown[0].text, form->text(540) + form->newLine + QStringLiteral("cinemoto.txt"));
+    EXPECT_EQ(fakes.messageBox.shown[1].text, form->text(540) + form->newLine + QStringLiteral("links.htm"));
+    EXPECT_EQ(fakes.messageBox.shown[1].title, QStringLiteral("File not found !"));
 }
 
 TEST_F(Tools, CopyPutsTheNameAndTheLargePicture)

@@ -20,6 +20,7 @@ protected:
         form->examResults = {QString(), form->text(341), form->text(341), form->text(342), form->text(341),
                              form->text(341)};
         c().form.enabled = false;
+        form->examResultWaiting = true; // as when the fifth exercise has been answered
     }
     std::array<ExamRecord, kRecordCount> stored()
     {
@@ -84,16 +85,65 @@ TEST_F(ExamWindows, AnEmptyNameIsStoredAsAnonymousAndEnglishDatesMonthFirst)
     EXPECT_EQ(records[0].time.trimmed(), QStringLiteral("09:05"));
 }
 
-TEST_F(ExamWindows, LeavingStoresNothingAndGivesTheMainWindowBack)
+TEST_F(ExamWindows, LeavingAFinishedExamAsksFirstAndStaysByDefault)
 {
     ExamResultModel result(*form);
     result.Form_Load();
-    result.Form_Unload(); // the window's own close control
+    // The exit button, the close control and Escape all ask; not answering Yes stays.
+    result.cmdCancel_Click();
+    result.Form_Unload();
+    ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
+    for (const auto &asked : fakes.messageBox.shown) {
+        EXPECT_EQ(asked.title, form->text(396));
+        EXPECT_EQ(asked.text, form->text(397));
+        EXPECT_EQ(asked.buttons, MessageBoxService::Buttons::YesNoDefaultNo);
+    }
+    EXPECT_FALSE(result.closed);
+    EXPECT_FALSE(c().form.enabled);
+    // Leaving without storing stays possible.
+    fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
+    result.Form_Unload();
+    EXPECT_TRUE(result.closed);
     EXPECT_TRUE(c().form.enabled);
+    EXPECT_FALSE(form->examResultWaiting);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("exadat"))));
+    // Once stored, or once left, there is nothing to ask about.
+    result.Form_Unload();
+    EXPECT_EQ(fakes.messageBox.shown.size(), 3u);
 }
 
-TEST_F(ExamWindows, AFailedStoreKeepsTheResultOnScreen)
+TEST_F(ExamWindows, TheMainWindowsExitAsksWhileAnExamWouldBeLost)
+{
+    // While the result waits.
+    form->menSortir_Click();
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].text, form->text(397));
+    EXPECT_FALSE(form->isClosed());
+    // During an exam.
+    form->examResultWaiting = false;
+    c().form.enabled = true;
+    form->cmdExamen_Click();
+    ASSERT_TRUE(isTrue(st().examRunning));
+    form->menSortir_Click();
+    ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
+    EXPECT_EQ(fakes.messageBox.shown[1].text, form->text(398));
+    EXPECT_EQ(fakes.messageBox.shown[1].buttons, MessageBoxService::Buttons::YesNoDefaultNo);
+    EXPECT_FALSE(form->isClosed());
+    fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
+    form->menSortir_Click();
+    EXPECT_TRUE(form->isClosed());
+}
+
+TEST_F(ExamWindows, NoQuestionWhenNoExamIsAtStake)
+{
+    form->examResultWaiting = false;
+    c().form.enabled = true;
+    form->menSortir_Click();
+    EXPECT_TRUE(fakes.messageBox.shown.empty());
+    EXPECT_TRUE(form->isClosed());
+}
+
+TEST_F(ExamWindows, AFailedStoreKeepsTheResultOnScreenAndNamesTheReason)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("exadat")));
     ExamResultModel result(*form);
@@ -102,8 +152,71 @@ TEST_F(ExamWindows, AFailedStoreKeepsTheResultOnScreen)
     result.cmdAcceptar_Click();
     EXPECT_FALSE(result.closed);
     EXPECT_FALSE(form->examSaved);
+    EXPECT_TRUE(form->examResultWaiting);
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].title, form->text(395));
+    EXPECT_EQ(fakes.messageBox.shown[0].text,
+              form->text(393) + form->newLine + form->text(388) + form->newLine + form->text(394));
+}
+
+TEST_F(ExamWindows, ANameIsStoredExactlyAsShown)
+{
+    ExamResultModel result(*form);
+    result.Form_Load();
+    // Typed through a path that bypasses the box's own filter: shown replaced, not yet stored.
+    result.txtNom.caption = QStringLiteral("Łucja ÿ");
+    result.cmdAcceptar_Click();
+    EXPECT_FALSE(result.closed);
+    EXPECT_EQ(result.txtNom.caption, QStringLiteral("?ucja ÿ"));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("exadat"))));
+    result.cmdAcceptar_Click();
+    EXPECT_TRUE(result.closed);
+    EXPECT_EQ(stored()[0].name.trimmed(), QStringLiteral("?ucja ÿ"));
+    // Exactly sixteen characters are kept whole.
+    form->examResultWaiting = true;
+    ExamResultModel again(*form);
+    again.Form_Load();
+    again.txtNom.caption = QStringLiteral("Abcdefghijklmnoÿ");
+    again.cmdAcceptar_Click();
+    EXPECT_EQ(stored()[0].name, QStringLiteral("Abcdefghijklmnoÿ"));
+}
+
+TEST_F(ExamWindows, TheListSaysWhereItComesFromAndWhyItCouldNotBeRead)
+{
+    ExamsTakenModel fine(*form);
+    fine.Form_Load();
+    EXPECT_EQ(fine.folderText, form->text(390) + QLatin1Char(' ') + dir.path());
+    EXPECT_TRUE(fine.problemText.isEmpty());
+
+    ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("exadat"))));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("exadat")));
+    ExamsTakenModel folder(*form);
+    folder.Form_Load();
+    EXPECT_EQ(folder.problemText, form->text(399) + form->newLine + form->text(388));
+
+    // Missing, in a folder where it cannot be made.
+    fakes.folder.folder = dir.filePath(QStringLiteral("no/such/folder"));
+    ExamsTakenModel missing(*form);
+    missing.Form_Load();
+    EXPECT_EQ(missing.problemText, form->text(399) + form->newLine + form->text(400));
+}
+
+TEST_F(ExamWindows, AnAnswerPastTheHourCountsItsWholeTime)
+{
+    c().form.enabled = true;
+    form->examResultWaiting = false;
+    form->cmdExamen_Click();
+    c().txtSolucio.caption = formatSignificant(st().solution, QStringLiteral("###0.0###"), systemDecimal(), kPrefillDigits);
+    fakes.clock.advanceMs(3600000 + 10000);
+    form->timAnima_Timer();
+    EXPECT_EQ(c().txtTemps.caption, QStringLiteral("60:10"));
+    form->cmdFet_Click();
+    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_EQ(st().elapsedSeconds, 3610);
+    EXPECT_EQ(form->examTimes[1], QStringLiteral("60:10"));
+    // The slowest band, not the top comment and not the top score.
+    EXPECT_EQ(c().imgCara.picture, 43);
+    EXPECT_FLOAT_EQ(form->examScores[1], 0.5f);
 }
 
 TEST_F(ExamWindows, ListShowsTenRowsNewestFirstAndCreatesTheFile)

@@ -2,8 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace cinemoto;
 
@@ -114,9 +118,115 @@ TEST_F(Installer, AMissingFileStopsTheStageWithAReason)
     QFile::remove(medium.filePath(QStringLiteral("catala.gif")));
     InstallerModel model(platform, medium.path());
     model.Form_Load();
+    model.optIdioma_Click(3);
     model.cmdOK_Click();
     model.cmdOK_Click();
     EXPECT_EQ(model.stage, 2);
-    EXPECT_EQ(model.error, QStringLiteral("catala.gif"));
+    EXPECT_EQ(model.errorFile, QStringLiteral("catala.gif"));
+    EXPECT_EQ(model.error, QStringLiteral("catala.gif: missing from the installation medium"));
     EXPECT_FALSE(model.finished);
+    // Nothing half-installed: no folder, no menu entry, no staging left over.
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+namespace {
+
+void install(InstallerModel &model, int language)
+{
+    model.Form_Load();
+    model.optIdioma_Click(language);
+    model.cmdOK_Click();
+    model.cmdOK_Click();
+}
+
+QFile::Permissions mode(const QString &path)
+{
+    return QFileInfo(path).permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                           | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                                           | QFile::WriteOther | QFile::ExeOther);
+}
+
+constexpr QFile::Permissions kRw = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+constexpr QFile::Permissions kRwx = kRw | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+
+} // namespace
+
+TEST_F(Installer, InstalledFilesGetOrdinaryModesWhateverTheMediumHad)
+{
+    for (const QString &name : QDir(medium.path()).entryList(QDir::Files))
+        QFile::setPermissions(medium.filePath(name), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    InstallerModel model(platform, medium.path());
+    install(model, 1);
+    ASSERT_EQ(model.stage, 3) << model.error.toStdString();
+    const QString dir = target.filePath(QStringLiteral("cinemoto"));
+    EXPECT_EQ(mode(dir), kRwx);
+    EXPECT_EQ(mode(dir + QStringLiteral("/cinemoto")), kRwx);
+    for (const char *name : {"exadat", "cinemoto.ini", "cinemoto.hlp", "links.htm"})
+        EXPECT_EQ(mode(dir + QLatin1Char('/') + QLatin1String(name)), kRw) << name;
+    // Installing again over a read-only record file still leaves a writable one.
+    QFile::setPermissions(dir + QStringLiteral("/exadat"), QFile::ReadOwner);
+    InstallerModel again(platform, medium.path());
+    install(again, 1);
+    ASSERT_EQ(again.stage, 3) << again.error.toStdString();
+    EXPECT_EQ(mode(dir + QStringLiteral("/exadat")), kRw);
+}
+
+TEST_F(Installer, AFailedReinstallLeavesThePreviousInstallationWorking)
+{
+    InstallerModel first(platform, medium.path());
+    install(first, 2);
+    ASSERT_EQ(first.stage, 3);
+    const QString dir = target.filePath(QStringLiteral("cinemoto"));
+    write(dir + QStringLiteral("/exadat"), QByteArray("results of the class"));
+    const QByteArray menuEntry = read(platform.menu + QStringLiteral("/Cinemoto.desktop"));
+    // The new medium's program is too big for the space left.
+    write(medium.filePath(QStringLiteral("cinemoto")), QByteArray(64 * 1024, 'x'));
+    struct rlimit old;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tiny = old;
+    tiny.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    InstallerModel second(platform, medium.path());
+    install(second, 3);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(second.stage, 2);
+    EXPECT_EQ(second.errorReason, FileFailure::NoSpace);
+    EXPECT_EQ(second.error, QStringLiteral("cinemoto: no space left on the disk"));
+    // Everything as the first installation left it.
+    EXPECT_EQ(read(dir + QStringLiteral("/cinemoto")), QByteArray("cinemoto"));
+    EXPECT_EQ(read(dir + QStringLiteral("/cinemoto.ini")), QByteArray("\x02\x00", 2));
+    EXPECT_EQ(read(dir + QStringLiteral("/exadat")), QByteArray("results of the class"));
+    EXPECT_EQ(read(platform.menu + QStringLiteral("/Cinemoto.desktop")), menuEntry);
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{QStringLiteral("cinemoto"), QStringLiteral("menu")}));
+}
+
+TEST_F(Installer, AnInstallForEveryUserSharesTheRecordsAndDoesNotStartTheTrainer)
+{
+    struct SystemPlatform : FakePlatform
+    {
+        QString shared;
+        QString sharedRecordsDir() override { return shared; }
+        bool startsTrainer() override { return false; }
+    } system;
+    system.programs = platform.programs;
+    system.menu = platform.menu;
+    system.shared = target.filePath(QStringLiteral("var/lib/cinemoto"));
+    InstallerModel model(system, medium.path());
+    install(model, 3);
+    ASSERT_EQ(model.stage, 3) << model.error.toStdString();
+    EXPECT_EQ(model.folderLine, QStringLiteral("Cinemoto was installed in ") + target.path() + QStringLiteral("/cinemoto/"));
+    EXPECT_EQ(mode(system.shared), kRwx | QFile::WriteGroup | QFile::WriteOther);
+    EXPECT_EQ(read(system.shared + QStringLiteral("/exadat")), QByteArray("exaeng"));
+    EXPECT_EQ(mode(system.shared + QStringLiteral("/exadat")), kRw | QFile::WriteGroup | QFile::WriteOther);
+    // The class's records stay through another installation.
+    write(system.shared + QStringLiteral("/exadat"), QByteArray("results of the class"));
+    InstallerModel again(system, medium.path());
+    install(again, 1);
+    EXPECT_EQ(read(system.shared + QStringLiteral("/exadat")), QByteArray("results of the class"));
+    again.cmdOK_Click();
+    EXPECT_TRUE(again.finished);
+    EXPECT_TRUE(system.started.isEmpty());
 }

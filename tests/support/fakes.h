@@ -36,7 +36,7 @@ struct FakeMessageBox : MessageBoxService
             answers.pop_front();
             return a;
         }
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
     void beep() override { ++beeps; }
 };

@@ -1,4 +1,7 @@
 #include "app/formulari_view.h"
+#include "app/format.h"
+#include "exams/exam_views.h"
+#include "exams/record_file.h"
 #include "mechanisms/picture_view.h"
 #include "support/form_fixture.h"
 #include "support/qt_app.h"
@@ -6,6 +9,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -219,4 +223,101 @@ TEST_F(MainWindow, DataLinesAndStatementFitInEveryLanguage)
         }
         view.reset();
     }
+}
+
+// A finished exam as the fifth answer leaves it: the result window opens over the main one.
+class MainWindowOverAnExam : public MainWindow
+{
+protected:
+    ExamResultView *finishExam()
+    {
+        open(1);
+        form->examScores = {9.975f, 2, 2, 2, 2, 1.975f};
+        form->examResultWaiting = true;
+        c().form.enabled = false;
+        form->onExamFinished();
+        QApplication::processEvents();
+        const auto windows = view->findChildren<ExamResultView *>();
+        EXPECT_EQ(windows.size(), 1);
+        return windows.isEmpty() ? nullptr : windows.front();
+    }
+};
+
+TEST_F(MainWindowOverAnExam, TheMainWindowTakesNoKeysWhileAWindowIsOverIt)
+{
+    ExamResultView *result = finishExam();
+    ASSERT_NE(result, nullptr);
+    // Real key presses on the main window, made the active one as a click on it would:
+    // a new exam, a new exercise, the list, exit, print.
+    QApplication::setActiveWindow(view.get());
+    for (Qt::Key key : {Qt::Key_X, Qt::Key_E, Qt::Key_R, Qt::Key_S, Qt::Key_P})
+        QTest::keyClick(view.get(), key, Qt::ControlModifier);
+    QTest::keyClick(view.get(), Qt::Key_F1);
+    QApplication::processEvents();
+    EXPECT_FALSE(isTrue(st().examRunning));
+    EXPECT_FALSE(isTrue(st().exerciseRunning));
+    EXPECT_FLOAT_EQ(form->examScores[0], 9.975f);
+    EXPECT_FALSE(form->isClosed());
+    EXPECT_TRUE(view->findChildren<ExamsTakenView *>().isEmpty());
+    EXPECT_TRUE(fakes.help.topics.empty());
+    EXPECT_FALSE(view->menuBar()->isEnabled());
+    EXPECT_FALSE(view->actionFor(c().menNouexamen)->isEnabled());
+    EXPECT_EQ(result->windowModality(), Qt::WindowModal);
+    // Storing gives the list; the points are the exam's own.
+    QTest::keyClicks(result->findChild<QLineEdit *>(QStringLiteral("txtNom")), QStringLiteral("Aina"));
+    QTest::keyClick(result->findChild<QLineEdit *>(QStringLiteral("txtNom")), Qt::Key_Return);
+    QApplication::processEvents();
+    std::array<ExamRecord, kRecordCount> records;
+    ASSERT_TRUE(ExamRecordFile(dir.filePath(QStringLiteral("exadat"))).read(records));
+    EXPECT_EQ(records[0].name.trimmed(), QStringLiteral("Aina"));
+    EXPECT_EQ(records[0].points.trimmed(), formatNumber(9.975f, QStringLiteral("#0.#"), systemDecimal()));
+}
+
+TEST_F(MainWindow, TheExamsListOpensOnceHoweverOftenItIsAskedFor)
+{
+    open(1);
+    QApplication::setActiveWindow(view.get());
+    QTest::keyClick(view.get(), Qt::Key_R, Qt::ControlModifier);
+    QApplication::processEvents();
+    ASSERT_EQ(view->findChildren<ExamsTakenView *>().size(), 1);
+    QApplication::setActiveWindow(view.get());
+    QTest::keyClick(view.get(), Qt::Key_R, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(view->findChildren<ExamsTakenView *>().size(), 1);
+    view->findChildren<ExamsTakenView *>().front()->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(c().form.enabled);
+    EXPECT_TRUE(view->menuBar()->isEnabled());
+    QApplication::setActiveWindow(view.get());
+    QTest::keyClick(view.get(), Qt::Key_R, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(view->findChildren<ExamsTakenView *>().size(), 1);
+}
+
+TEST_F(MainWindowOverAnExam, EscapeAndTheCloseControlAskBeforeThrowingTheExamAway)
+{
+    ExamResultView *result = finishExam();
+    ASSERT_NE(result, nullptr);
+    QTest::keyClick(result, Qt::Key_Escape);
+    result->close();
+    QApplication::processEvents();
+    ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
+    EXPECT_EQ(fakes.messageBox.shown[0].title, form->text(396));
+    EXPECT_TRUE(result->isVisible());
+    fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
+    QTest::keyClick(result, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(view->findChildren<ExamResultView *>().isEmpty());
+    EXPECT_TRUE(c().form.enabled);
+}
+
+TEST_F(MainWindowOverAnExam, ClosingTheMainWindowAsksToo)
+{
+    ASSERT_NE(finishExam(), nullptr);
+    view->close();
+    EXPECT_FALSE(form->isClosed());
+    EXPECT_TRUE(view->isVisible());
+    fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
+    view->close();
+    EXPECT_TRUE(form->isClosed());
 }
