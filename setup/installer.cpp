@@ -102,8 +102,9 @@ void InstallerModel::optIdioma_Click(int index)
 
 QStringList InstallerModel::alwaysCopied()
 {
-    return {QStringLiteral("cinemoto"), QStringLiteral("cinemoto.hlp"), QStringLiteral("recte.gif"),
-            QStringLiteral("catala.gif"), QStringLiteral("espanol.gif"), QStringLiteral("english.gif")};
+    return {QStringLiteral("cinemoto"),    QStringLiteral("cinemoto.hlp"), QStringLiteral("recte.gif"),
+            QStringLiteral("catala.gif"),  QStringLiteral("espanol.gif"),  QStringLiteral("english.gif"),
+            QStringLiteral("cinemoto.svg"), QStringLiteral("uninstall")};
 }
 
 QStringList InstallerModel::languageFiles(int language)
@@ -253,17 +254,31 @@ bool InstallerModel::install()
     return true;
 }
 
+QString InstallerModel::menuEntry() const
+{
+    QFile templateFile(QStringLiteral(":/desktop/cinemoto.desktop.in"));
+    if (!templateFile.open(QIODevice::ReadOnly))
+        return {};
+    const QString folder = programFolder();
+    QString entry = QString::fromUtf8(templateFile.readAll());
+    entry.replace(QStringLiteral("@CINEMOTO_EXEC@"), QStringLiteral("\"%1/cinemoto\"").arg(folder));
+    entry.replace(QStringLiteral("@CINEMOTO_TRYEXEC@"), folder + QStringLiteral("/cinemoto"));
+    entry.replace(QStringLiteral("@CINEMOTO_ICON@"), folder + QStringLiteral("/cinemoto.svg"));
+    if (!entry.endsWith(QLatin1Char('\n')))
+        entry += QLatin1Char('\n');
+    entry += QStringLiteral("Path=%1\nActions=uninstall;\n\n[Desktop Action uninstall]\nName=Uninstall Cinemoto\n"
+                            "Name[ca]=Desinstal·la Cinemoto\nName[es]=Desinstalar Cinemoto\nExec=\"%1/uninstall\"\n")
+                 .arg(folder);
+    return entry;
+}
+
 bool InstallerModel::makeShortcut()
 {
     const QString dir = m_platform.programsMenuDir();
-    if (dir.isEmpty() || !QDir().mkpath(dir))
+    const QString entry = menuEntry();
+    if (dir.isEmpty() || entry.isEmpty() || !QDir().mkpath(dir))
         return false;
-    const QString exe = programFolder() + QStringLiteral("/cinemoto");
-    const QByteArray entry = QStringLiteral("[Desktop Entry]\nType=Application\nName=Cinemoto\n"
-                                            "Exec=\"%1\"\nPath=%2\nIcon=%2/recte.gif\nCategories=Education;Science;\n")
-                                 .arg(exe, programFolder())
-                                 .toUtf8();
-    return replaceFileAtomically(dir + QStringLiteral("/Cinemoto.desktop"), entry, nullptr, kDataMode);
+    return replaceFileAtomically(dir + QStringLiteral("/Cinemoto.desktop"), entry.toUtf8(), nullptr, kDataMode);
 }
 
 void InstallerModel::cmdOK_Click()

@@ -60,6 +60,8 @@ public:
     static QStringList languageFiles(int language); // source names; destinations below
     static QStringList languageTargets();
     QString programFolder() const { return baseFolder + QStringLiteral("cinemoto"); }
+    // The desktop's menu entry for the installed program, with its uninstall action.
+    QString menuEntry() const;
 
 private:
     bool install();

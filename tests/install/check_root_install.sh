@@ -59,6 +59,24 @@ code=$?
 set -e
 [ "$code" -eq 3 ] || { echo "store on a full disk: exit $code"; exit 1; }
 [ "$(sha256sum /var/lib/cinemoto/exadat)" = "$before" ] || { echo "records changed on a full disk"; exit 1; }
-rm -rf "$home"
-echo "root install: pupil stores and lists; full disk loses nothing"
+
+# Removed by the administrator: program and menu entry go, the class's records stay.
+umount /var/lib/cinemoto
+mount -t tmpfs -o mode=0777 tmpfs /var/lib/cinemoto
+echo "records" > /var/lib/cinemoto/exadat
+/opt/cinemoto/uninstall --yes
+[ ! -e /opt/cinemoto/cinemoto ] && [ ! -e /usr/local/share/applications/Cinemoto.desktop ] || { echo "not removed"; exit 1; }
+[ "$(cat /var/lib/cinemoto/exadat)" = records ] || { echo "shared records lost"; exit 1; }
+
+# A pupil's own installation, from a copy of the medium the pupil can read, and its removal.
+medium=$(mktemp -d); cp -r "$build/medium/." "$medium"; chmod -R a+rX "$medium"
+runuser -u "$user" -- env HOME="$home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$medium/setup" --install 2
+own="$home/.local/share/cinemoto"
+[ -x "$own/cinemoto" ] && [ -f "$home/.local/share/applications/Cinemoto.desktop" ] || { echo "own install missing"; exit 1; }
+echo "mine" > "$own/exadat"
+runuser -u "$user" -- env HOME="$home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$own/uninstall" --yes
+[ "$(ls "$own")" = exadat ] && [ "$(cat "$own/exadat")" = mine ] || { echo "own records not kept"; ls -la "$own"; exit 1; }
+[ ! -e "$home/.local/share/applications/Cinemoto.desktop" ] || { echo "own menu entry left"; exit 1; }
+rm -rf "$home" "$medium"
+echo "root install: pupil stores and lists; full disk loses nothing; uninstall keeps the records"
 INNER

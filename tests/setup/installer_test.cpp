@@ -1,8 +1,11 @@
 #include "setup/installer.h"
+#include "setup/uninstaller.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -229,4 +232,64 @@ TEST_F(Installer, AnInstallForEveryUserSharesTheRecordsAndDoesNotStartTheTrainer
     again.cmdOK_Click();
     EXPECT_TRUE(again.finished);
     EXPECT_TRUE(system.started.isEmpty());
+}
+
+TEST_F(Installer, TheMenuEntryStartsTheProgramWithItsOwnIconAndOffersUninstall)
+{
+    InstallerModel model(platform, medium.path());
+    install(model, 1);
+    ASSERT_EQ(model.stage, 3) << model.error.toStdString();
+    const QString dir = target.filePath(QStringLiteral("cinemoto"));
+    const QString entryPath = platform.menu + QStringLiteral("/Cinemoto.desktop");
+    const QString entry = QString::fromUtf8(read(entryPath));
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=\"%1/cinemoto\"\n").arg(dir)));
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nIcon=%1/cinemoto.svg\n").arg(dir)));
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nCategories=Education;")));
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nComment[ca]=")));
+    EXPECT_FALSE(entry.contains(QStringLiteral("recte.gif")));
+    EXPECT_TRUE(entry.contains(QStringLiteral("\n[Desktop Action uninstall]\n")));
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=\"%1/uninstall\"\n").arg(dir)));
+    EXPECT_TRUE(QFileInfo(dir + QStringLiteral("/cinemoto.svg")).isFile());
+    EXPECT_EQ(mode(dir + QStringLiteral("/uninstall")), kRwx);
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (!validator.isEmpty()) {
+        QProcess check;
+        check.start(validator, {entryPath});
+        ASSERT_TRUE(check.waitForFinished());
+        EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString();
+        EXPECT_TRUE(check.readAllStandardOutput().trimmed().isEmpty());
+    }
+}
+
+TEST_F(Installer, UninstallRemovesProgramAndMenuEntryAndKeepsTheRecords)
+{
+    InstallerModel model(platform, medium.path());
+    install(model, 2);
+    ASSERT_EQ(model.stage, 3);
+    const QString dir = target.filePath(QStringLiteral("cinemoto"));
+    write(dir + QStringLiteral("/exadat"), QByteArray("results of the class"));
+    const InstalledCinemoto installed{dir, platform.menu + QStringLiteral("/Cinemoto.desktop"), QString()};
+    // Another program's entry of the same name is not ours to remove.
+    const QString foreign = target.filePath(QStringLiteral("foreign.desktop"));
+    write(foreign, QByteArray("[Desktop Entry]\nExec=/usr/bin/other\n"));
+    EXPECT_TRUE(uninstall({dir, foreign, QString()}, false));
+    EXPECT_TRUE(QFile::exists(foreign));
+
+    QString error;
+    ASSERT_TRUE(uninstall(installed, false, &error)) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(installed.menuEntry));
+    EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("exadat")});
+    EXPECT_EQ(read(dir + QStringLiteral("/exadat")), QByteArray("results of the class"));
+    // Installing again finds them.
+    InstallerModel again(platform, medium.path());
+    install(again, 2);
+    EXPECT_EQ(read(dir + QStringLiteral("/exadat")), QByteArray("results of the class"));
+    // Asked to, it deletes them too, and the shared folder of an install for every user.
+    const QString shared = target.filePath(QStringLiteral("var/lib/cinemoto"));
+    QDir().mkpath(shared);
+    write(shared + QStringLiteral("/exadat"), QByteArray("shared"));
+    ASSERT_TRUE(uninstall({dir, installed.menuEntry, shared}, true));
+    EXPECT_FALSE(QFileInfo::exists(dir));
+    EXPECT_FALSE(QFileInfo::exists(shared));
 }
