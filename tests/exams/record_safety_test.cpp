@@ -4,6 +4,7 @@
 #include "app/file_io.h"
 #include "exams/record_file.h"
 #include "exams/records_folder.h"
+#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
 #include <random>
 #include <sys/fsuid.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -120,18 +119,13 @@ TEST(RecordSafety, AFullDiskKeepsThePreviousFileByteForByte)
     for (int i = 0; i < 4; ++i)
         ASSERT_TRUE(file.store(kOld, quint8(i)));
     const QByteArray before = contents(path);
-    // The kernel refuses to grow any file past 100 bytes: the write fails half-way, as it
-    // does when the disk or the quota fills up.
-    struct rlimit old;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = old;
-    tiny.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
     FileError error;
-    const bool stored = file.store(kNew, 9, &error);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    bool stored;
+    {
+        test::FileSizeLimit full(100);
+        ASSERT_TRUE(full.isSet());
+        stored = file.store(kNew, 9, &error);
+    }
     EXPECT_FALSE(stored);
     EXPECT_EQ(error.failure, FileFailure::NoSpace);
     EXPECT_EQ(contents(path), before);

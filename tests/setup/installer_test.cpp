@@ -1,5 +1,6 @@
 #include "setup/installer.h"
 #include "setup/uninstaller.h"
+#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,8 +10,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace cinemoto;
 
@@ -184,16 +183,12 @@ TEST_F(Installer, AFailedReinstallLeavesThePreviousInstallationWorking)
     const QByteArray menuEntry = read(platform.menu + QStringLiteral("/Cinemoto.desktop"));
     // The new medium's program is too big for the space left.
     write(medium.filePath(QStringLiteral("cinemoto")), QByteArray(64 * 1024, 'x'));
-    struct rlimit old;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = old;
-    tiny.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
     InstallerModel second(platform, medium.path());
-    install(second, 3);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        test::FileSizeLimit full(4096);
+        ASSERT_TRUE(full.isSet());
+        install(second, 3);
+    }
     EXPECT_EQ(second.stage, 2);
     EXPECT_EQ(second.errorReason, FileFailure::NoSpace);
     EXPECT_EQ(second.error, QStringLiteral("cinemoto: no space left on the disk"));
