@@ -48,7 +48,13 @@ void applyControlToWidget(const Control &control, QWidget *w)
     if (auto *radio = qobject_cast<QRadioButton *>(w)) {
         if (radio->text() != control.caption)
             radio->setText(control.caption);
-        radio->setChecked(control.value);
+        if (radio->isChecked() != control.value) {
+            // An exclusive button refuses to be unchecked alone; the model decides here.
+            const bool exclusive = radio->autoExclusive();
+            radio->setAutoExclusive(false);
+            radio->setChecked(control.value);
+            radio->setAutoExclusive(exclusive);
+        }
     } else if (auto *box = qobject_cast<QGroupBox *>(w)) {
         if (box->title() != control.caption)
             box->setTitle(control.caption);

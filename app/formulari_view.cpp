@@ -15,6 +15,7 @@
 #include "printing/print_frame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -61,30 +62,25 @@ FormulariView::FormulariView(Formulari &model, QWidget *parent) : QMainWindow(pa
 
     auto *central = new QWidget;
     auto *outer = new QVBoxLayout(central);
-    outer->setContentsMargins(8, 4, 8, 8);
-    outer->setSpacing(6);
+    outer->setContentsMargins(6, 2, 6, 4);
+    outer->setSpacing(4);
     outer->addWidget(buildToolRow());
     auto *body = new QHBoxLayout;
-    body->setSpacing(10);
-    body->addWidget(buildFrames(), 0);
-    auto *middle = new QVBoxLayout;
-    auto *test = new QPushButton;
-    bind(test, m_model.c.cmdTest);
-    auto *nou = new QPushButton;
-    bind(nou, m_model.c.cmdNou);
-    connect(nou, &QPushButton::clicked, this, [this] { handle([this] { m_model.cmdNou_Click(); }); });
-    connect(test, &QPushButton::clicked, this, [this] { showQuiz(); });
-    for (QPushButton *b : {test, nou})
+    body->setSpacing(8);
+    m_frameColumn = buildFrames();
+    body->addWidget(m_frameColumn, 0);
+    m_testButton = new QPushButton;
+    bind(m_testButton, m_model.c.cmdTest);
+    m_newButton = new QPushButton;
+    bind(m_newButton, m_model.c.cmdNou);
+    connect(m_newButton, &QPushButton::clicked, this, [this] { handle([this] { m_model.cmdNou_Click(); }); });
+    connect(m_testButton, &QPushButton::clicked, this, [this] { showQuiz(); });
+    for (QPushButton *b : {m_testButton, m_newButton})
         b->setMinimumHeight(36);
-    middle->addSpacing(70);
-    middle->addWidget(test);
-    middle->addSpacing(10);
-    middle->addWidget(nou);
-    middle->addStretch(1);
-    body->addLayout(middle, 0);
     body->addWidget(buildExerciseArea(), 1);
     outer->addLayout(body, 1);
     setCentralWidget(central);
+    m_baseFont = central->font();
 
     m_model.onExamFinished = [this] { QTimer::singleShot(0, this, [this] { showExamResult(); }); };
     m_timer = new QTimer(this);
@@ -92,6 +88,7 @@ FormulariView::FormulariView(Formulari &model, QWidget *parent) : QMainWindow(pa
     connect(m_timer, &QTimer::timeout, this, &FormulariView::tick);
     m_timer->start();
     sync();
+    setInitialFocus();
 }
 
 FormulariView::~FormulariView()
@@ -154,7 +151,7 @@ void FormulariView::buildMenus()
     QMenu *options = topMenu(c.menOpcions);
     // Tools, printing, exams and exercises of this menu are wired by their own windows.
     menuAction(options, c.menCalculadora, QKeySequence(Qt::CTRL | Qt::Key_C), [this] { m_model.cmdCalculadora_Click(); });
-    menuAction(options, c.menCopiar, QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_model.menCopiar_Click(); });
+    menuAction(options, c.menCopiar, QKeySequence(Qt::CTRL | Qt::Key_O), [this] { copyPicture(); });
     menuAction(options, c.menRealitzats, false, [this] { showExamsTaken(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     menuAction(options, c.menImprimir, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { m_model.cmdPrint_Click(); });
@@ -168,14 +165,17 @@ void FormulariView::buildMenus()
     options->addSeparator();
     menuAction(options, c.menSortir, QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_model.menSortir_Click(); });
 
+    // Either/or choices: exclusive groups, drawn and announced as radio items.
     QMenu *level = topMenu(c.menNivell);
+    auto *levels = new QActionGroup(level);
     for (int i = 1; i <= 3; ++i)
-        menuAction(level, c.menDificil[i], true, [this, i] { m_model.menDificil_Click(i); });
+        levels->addAction(menuAction(level, c.menDificil[i], true, [this, i] { m_model.menDificil_Click(i); }));
 
     QMenu *units = topMenu(c.fraUnitats);
+    auto *unitChoices = new QActionGroup(units);
     for (int i = 1; i <= 2; ++i)
-        menuAction(units, c.optUnitats[i], true, [this, i] { m_model.optUnitats_Click(i); });
-    menuAction(units, c.optAleatoriunit, true, [this] { m_model.optAleatoriunit_Click(); });
+        unitChoices->addAction(menuAction(units, c.optUnitats[i], true, [this, i] { m_model.optUnitats_Click(i); }));
+    unitChoices->addAction(menuAction(units, c.optAleatoriunit, true, [this] { m_model.optAleatoriunit_Click(); }));
 
     QMenu *language = topMenu(c.menIdioma);
     for (int i = 1; i <= 3; ++i)
@@ -191,7 +191,7 @@ QToolButton *FormulariView::toolButton(Control &control, const QString &icon)
 {
     auto *button = new QToolButton;
     bind(button, control);
-    button->setIconSize(QSize(28, 28));
+    button->setIconSize(QSize(26, 26));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::TabFocus);
     if (!icon.isEmpty())
@@ -228,7 +228,7 @@ QWidget *FormulariView::buildToolRow()
     const std::pair<Control *, std::function<void()>> actions[] = {
         {&c.cmdSo, [this] { m_model.cmdSo_Click(); }},
         {&c.cmdCalculadora, [this] { m_model.cmdCalculadora_Click(); }},
-        {&c.cmdClip, [this] { m_model.menCopiar_Click(); }},
+        {&c.cmdClip, [this] { copyPicture(); }},
         {&c.cmdHelp, [this] { m_model.menContinguts_Click(); }},
         {&c.cmdAbout, [this] { showAbout(); }},
         {&c.cmdLlibreta, [this] { m_model.menllegiume_Click(); }},
@@ -251,10 +251,14 @@ QRadioButton *FormulariView::option(Control &control, QGroupBox *frame)
 {
     auto *button = new QRadioButton(frame);
     bind(button, control);
-    button->setAutoExclusive(false);
-    connect(button, &QRadioButton::clicked, this, [this, &control] {
-        handle([this, &control] { m_model.selectOption(control); });
+    // Exclusive within the frame, so it is a radio button to assistive technology too.
+    button->setAutoExclusive(true);
+    // Whatever checked it (a click, a key, a screen reader), the exercise follows.
+    connect(button, &QRadioButton::toggled, this, [this, &control](bool checked) {
+        if (checked && !control.value)
+            handle([this, &control] { m_model.selectOption(control); });
     });
+    button->installEventFilter(this);
     frame->layout()->addWidget(button);
     return button;
 }
@@ -265,21 +269,30 @@ QWidget *FormulariView::buildFrames()
     auto *column = new QWidget;
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto frame = [this, layout](Control &control) {
+    layout->setSpacing(3);
+    auto frame = [this, layout](Control &control, int stretch) {
         auto *box = new QGroupBox;
         bind(box, control);
         auto *inner = new QVBoxLayout(box);
-        inner->setSpacing(1);
-        inner->setContentsMargins(8, 4, 8, 4);
-        layout->addWidget(box);
+        inner->setSpacing(0);
+        inner->setContentsMargins(6, 2, 6, 2);
+        // Said when the frame offers no option: its choice is drawn at random.
+        auto *note = new QLabel(box);
+        note->setObjectName(control.name + QStringLiteral("_random"));
+        note->setWordWrap(true);
+        note->hide();
+        inner->addWidget(note);
+        m_randomNotes.push_back(note);
+        m_frames.push_back(box);
+        layout->addWidget(box, stretch);
         return box;
     };
-    QGroupBox *types = frame(c.fratipo);
+    QGroupBox *types = frame(c.fratipo, 4);
     for (int t = 1; t <= 3; ++t)
         option(c.opttipus[t], types);
     option(c.optAleatorisist, types);
 
-    QGroupBox *mechanisms = frame(c.fraSistema);
+    QGroupBox *mechanisms = frame(c.fraSistema, 10);
     std::vector<int> order(mechanismCount);
     for (int i = 0; i < mechanismCount; ++i)
         order[std::size_t(i)] = i + 1;
@@ -291,34 +304,14 @@ QWidget *FormulariView::buildFrames()
     // the type changes.
     for (int i = 0; i < mechanismCount - 10; ++i)
         m_widgets.value(&c.optsistema[order[std::size_t(i)]])->hide();
-    mechanisms->setMinimumHeight(mechanisms->sizeHint().height());
     static_cast<QVBoxLayout *>(mechanisms->layout())->addStretch(1);
 
-    QGroupBox *exercises = frame(c.fraExercici);
+    QGroupBox *exercises = frame(c.fraExercici, 6);
     for (int k = 1; k <= 5; ++k)
         option(c.optExercici[k], exercises);
     option(c.optAleatoriexer, exercises);
-    exercises->setMinimumHeight(exercises->sizeHint().height());
     static_cast<QVBoxLayout *>(exercises->layout())->addStretch(1);
     static_cast<QVBoxLayout *>(types->layout())->addStretch(1);
-    layout->addStretch(1);
-    // Wide enough for the longest name any option can take, in any language.
-    const QRadioButton *sample = static_cast<QRadioButton *>(m_widgets.value(&c.opttipus[1]));
-    const QFontMetrics fm(sample->font());
-    const int indicator = sample->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
-        + sample->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 8;
-    int widest = 0;
-    const auto measure = [&](int from, int to) {
-        for (int language = 0; language < 3; ++language) {
-            for (int id = from; id <= to; ++id)
-                widest = std::max(widest, fm.horizontalAdvance(m_model.catalogue().text(id + 500 * language)));
-        }
-    };
-    measure(301, 340);
-    measure(401, 427);
-    measure(560, 566);
-    widest += indicator;
-    column->setMinimumWidth(widest + 24);
     return column;
 }
 
@@ -340,7 +333,7 @@ QWidget *FormulariView::buildExerciseArea()
     const Control *boxes[] = {&c.txtMotor, &c.txtCentral, &c.txtResistent};
     for (int i = 0; i < 3; ++i) {
         auto *title = new QLabel;
-        QFont bold = title->font();
+        QFont bold; // only the weight is set, so the size follows the window's text
         bold.setBold(true);
         title->setFont(bold);
         bind(title, const_cast<Control &>(*titles[i]));
@@ -349,25 +342,61 @@ QWidget *FormulariView::buildExerciseArea()
         title->setBuddy(box);
         data->addWidget(title, 0, i);
         data->addWidget(box, 1, i);
-        // The idler's box holds only short lines; the two sides hold the longest data lines.
-        data->setColumnStretch(i, i == 1 ? 1 : 2);
-        box->setMinimumWidth(i == 1 ? dataWidth({QStringLiteral("V = ") + QStringLiteral(" 9999.99  ")}, {202, 229})
-                                    : dataWidth({}, {}));
+        // A column with nothing to show gives its room to the others.
+        for (QWidget *w : {static_cast<QWidget *>(title), static_cast<QWidget *>(box)}) {
+            QSizePolicy policy = w->sizePolicy();
+            policy.setRetainSizeWhenHidden(false);
+            w->setSizePolicy(policy);
+        }
+        data->setColumnStretch(i, 1);
+        m_dataBoxes.push_back(box);
     }
+    // Idle, the band says what to do next instead of showing titles over nothing.
+    m_idleHint = new QLabel;
+    m_idleHint->setObjectName(QStringLiteral("idleHint"));
+    m_idleHint->setWordWrap(true);
+    m_idleHint->setAlignment(Qt::AlignCenter);
+    data->addWidget(m_idleHint, 0, 0, 2, 3);
+    m_dataGrid = data;
     layout->addLayout(data);
 
     m_picture = new PictureView(m_model);
     bind(m_picture, c.imgMeca);
-    m_picture->setMinimumSize(PictureView::designWidth, PictureView::designHeight);
+    // Small screens may show the picture below its drawn size; it keeps its proportions.
+    m_picture->setMinimumSize(PictureView::designWidth * 3 / 4, PictureView::designHeight * 3 / 4);
     m_picture->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    connect(m_picture, &PictureView::clicked, this, [this] { handle([this] { m_model.menCopiar_Click(); }); });
-    layout->addWidget(m_picture, 1);
+    connect(m_picture, &PictureView::clicked, this, [this] { handle([this] { copyPicture(); }); });
+    // The quiz and exercise buttons stand between the frames and the picture, below the
+    // data, so the data can use the whole width.
+    auto *middle = new QVBoxLayout;
+    middle->addWidget(m_testButton);
+    middle->addSpacing(10);
+    middle->addWidget(m_newButton);
+    middle->addStretch(1);
+    auto *pictureRow = new QHBoxLayout;
+    pictureRow->setSpacing(8);
+    pictureRow->addLayout(middle, 0);
+    pictureRow->addWidget(m_picture, 1);
+    layout->addLayout(pictureRow, 1);
     auto *clock = new QLineEdit(m_picture);
     bind(clock, c.txtTemps);
     clock->setReadOnly(true);
     clock->setAlignment(Qt::AlignCenter);
     clock->setFixedWidth(clock->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 20);
     clock->move(6, 6);
+    // A brief sign that a click on the picture copied it.
+    m_copied = new QLabel(m_picture);
+    m_copied->setObjectName(QStringLiteral("pictureCopied"));
+    m_copied->setAutoFillBackground(true);
+    m_copied->setForegroundRole(QPalette::ToolTipText);
+    m_copied->setBackgroundRole(QPalette::ToolTipBase);
+    m_copied->setFrameShape(QFrame::Box);
+    m_copied->setMargin(6);
+    m_copied->hide();
+    m_copiedTimer = new QTimer(this);
+    m_copiedTimer->setSingleShot(true);
+    m_copiedTimer->setInterval(2500);
+    connect(m_copiedTimer, &QTimer::timeout, m_copied, &QWidget::hide);
 
     auto *questionRow = new QHBoxLayout;
     auto *face = new QLabel;
@@ -376,7 +405,6 @@ QWidget *FormulariView::buildExerciseArea()
     auto *question = new QLabel;
     bind(question, c.lblPregunta);
     question->setWordWrap(true);
-    question->setMinimumHeight(question->fontMetrics().lineSpacing() * 2 + 4);
     questionRow->addWidget(face);
     questionRow->addWidget(question, 1);
     layout->addLayout(questionRow);
@@ -384,55 +412,26 @@ QWidget *FormulariView::buildExerciseArea()
     auto *bottom = new QHBoxLayout;
     auto *comment = new QLabel;
     bind(comment, c.lblComentari);
+    comment->setWordWrap(true);
     auto *caption = new QLabel;
     bind(caption, c.lblSolucio);
     auto *answer = new QLineEdit;
+    m_answer = answer;
     bind(answer, c.txtSolucio);
     answer->setMaxLength(40);
-    answer->setFixedWidth(answer->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
     caption->setBuddy(answer);
     answer->installEventFilter(this);
     auto *ok = new QPushButton;
     bind(ok, c.cmdFet);
     connect(ok, &QPushButton::clicked, this, [this] { handle([this] { m_model.cmdFet_Click(); }); });
-    connect(answer, &QLineEdit::textEdited, this, [this](const QString &text) { m_model.c.txtSolucio.caption = text; });
+    // Any change counts, typed or put in by assistive technology.
+    connect(answer, &QLineEdit::textChanged, this, [this](const QString &text) { m_model.c.txtSolucio.caption = text; });
     bottom->addWidget(comment, 1);
     bottom->addWidget(caption);
     bottom->addWidget(answer);
     bottom->addWidget(ok);
     layout->addLayout(bottom);
     return area;
-}
-
-int FormulariView::dataWidth(const QStringList &extra, const std::vector<int> &ids) const
-{
-    // The longest line a data box may show, in any language: each title with the widest
-    // number and unit it can be followed by.
-    const QFontMetrics fm(font());
-    const auto tailsOf = [](int id) -> QStringList {
-        if (id == 211 || (id >= 213 && id <= 215) || id == 228)
-            return {QStringLiteral(" 9999.99   mm/s")};
-        if (id == 212 || id == 216 || id == 217)
-            return {QStringLiteral(" 99999.99   rpm"), QStringLiteral(" 9999.99   1/segundo")};
-        if (id >= 234)
-            return {QStringLiteral(" 99999.99   Kg")};
-        return {QStringLiteral(" 9999 dientes")};
-    };
-    int widest = 0;
-    for (int language = 0; language < 3; ++language) {
-        const auto text = [&](int id) { return m_model.catalogue().text(id + 500 * language); };
-        if (ids.empty()) {
-            for (int id = 211; id <= 239; ++id) {
-                for (const QString &tail : tailsOf(id))
-                    widest = std::max(widest, fm.horizontalAdvance(text(id) + tail));
-            }
-        }
-        for (int id : ids) {
-            for (const QString &e : extra)
-                widest = std::max(widest, fm.horizontalAdvance(e + text(id)));
-        }
-    }
-    return widest + 24; // frame and document margins
 }
 
 QWidget *FormulariView::widgetFor(const Control &control) const
@@ -447,7 +446,7 @@ QAction *FormulariView::actionFor(const Control &control) const
 
 void FormulariView::applyControl(const Control &control, QWidget *w)
 {
-    applyControlToWidget(control, w);
+    applyControlToWidget(shownControl(control), w);
 }
 
 void FormulariView::sync()
@@ -474,6 +473,11 @@ void FormulariView::sync()
             menu->menuAction()->setEnabled(control->enabled);
         }
     }
+    syncStateNotes();
+    fitDataBoxes();
+    syncOptionTabStops();
+    if (m_sizedLanguage != m_model.lang.language)
+        fitTextToWindow(true);
     setPrintChoicesTexts(m_printChoices, m_model);
     auto *flag = static_cast<QToolButton *>(m_widgets.value(&c.cmdIdioma));
     if (flag && m_shownFlag != c.cmdIdioma.picture) {
@@ -491,20 +495,6 @@ void FormulariView::sync()
     m_picture->update();
 }
 
-bool FormulariView::eventFilter(QObject *watched, QEvent *event)
-{
-    // Enter in the answer box is the OK button; no character reaches the box.
-    if (watched == m_widgets.value(&m_model.c.txtSolucio) && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        int code = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) ? 13 : 0;
-        if (code == 13) {
-            handle([this, &code] { m_model.txtSolucio_KeyPress(code); });
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void FormulariView::tick()
 {
     m_model.timAnima_Timer();
@@ -517,78 +507,6 @@ void FormulariView::tick()
         m_picture->update();
 }
 
-void FormulariView::showAbout()
-{
-    AboutModel about(m_model.services(), m_model.catalogue(), m_model.lang, m_model.solutionsMode);
-    AboutView dialog(about, this);
-    m_model.c.form.enabled = false;
-    sync();
-    dialog.exec();
-    m_model.c.form.enabled = true;
-    sync();
-}
-
-// A window over the main one: the main window takes no input until it is gone, and its
-// model lives exactly as long as the window.
-template <typename Model, typename View>
-void FormulariView::openWindow(Model *model)
-{
-    m_model.c.form.enabled = false;
-    auto *window = new View(*model, this);
-    window->setWindowFlag(Qt::Window);
-    window->setWindowModality(Qt::WindowModal);
-    connect(window, &QObject::destroyed, this, [this, model] {
-        delete model;
-        sync();
-    });
-    sync();
-    window->show();
-}
-
-void FormulariView::showExamsTaken()
-{
-    openWindow<ExamsTakenModel, ExamsTakenView>(new ExamsTakenModel(m_model));
-}
-
-void FormulariView::showQuiz()
-{
-    openWindow<QuizModel, QuizView>(new QuizModel(m_model));
-}
-
-void FormulariView::showExamResult()
-{
-    auto *model = new ExamResultModel(m_model);
-    model->onStored = [this] { QTimer::singleShot(0, this, [this] { showExamsTaken(); }); };
-    openWindow<ExamResultModel, ExamResultView>(model);
-}
-
-void FormulariView::showHelp()
-{
-    // The topic of the focused control, else of its container, else of the window.
-    int topic = 0;
-    for (QWidget *w = QApplication::focusWidget(); w && !topic; w = w->parentWidget()) {
-        if (auto *control = static_cast<Control *>(w->property("cinemotoControl").value<void *>()))
-            topic = control->helpContext;
-    }
-    if (!topic)
-        topic = m_model.c.form.helpContext;
-    if (m_model.services().help)
-        m_model.services().help->showTopic(topic);
-}
-
-void FormulariView::keyPressEvent(QKeyEvent *event)
-{
-    if (!m_model.c.form.enabled) {
-        event->accept();
-        return;
-    }
-    if (event->key() == Qt::Key_F1) {
-        showHelp();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
-}
-
 void FormulariView::closeEvent(QCloseEvent *event)
 {
     // An exam, running or waiting to be stored, is not lost without asking.
@@ -599,11 +517,6 @@ void FormulariView::closeEvent(QCloseEvent *event)
     m_model.Form_Unload();
     m_timer->stop();
     event->accept();
-}
-
-void FormulariView::changeEvent(QEvent *event)
-{
-    QMainWindow::changeEvent(event);
 }
 
 } // namespace cinemoto

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
 #include <vector>
 
 class QAction;
+class QGridLayout;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -33,6 +36,8 @@ public:
 
     // Copies every control's state onto its widget.
     Q_INVOKABLE void sync();
+    // How much larger than at its smallest the text of a maximised window is drawn.
+    double textScale() const { return m_textScale; }
     // One animation step, as the 100 ms timer does it.
     void tick();
     PictureView *pictureView() const { return m_picture; }
@@ -43,6 +48,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -58,7 +64,21 @@ private:
     void bind(QWidget *widget, Control &control);
     void handle(const std::function<void()> &handler);
     void applyControl(const Control &control, QWidget *widget);
-    int dataWidth(const QStringList &extra, const std::vector<int> &ids) const;
+    // The control as this window shows it: data boxes without blank lines, and empty
+    // boxes and the titles over them away.
+    Control shownControl(const Control &control) const;
+    bool isIdle() const;
+    void syncStateNotes();
+    void fitDataBoxes();
+    void fitMinimumSizes();
+    void fitTextToWindow(bool remeasure);
+    // Keyboard: one Tab stop per option frame, arrows move the selection, and the
+    // window's own shortcuts win over the answer box's editing keys.
+    void syncOptionTabStops();
+    bool moveOptionSelection(QRadioButton *from, int step);
+    bool isWindowShortcut(const QKeyEvent *key) const;
+    void setInitialFocus();
+    void copyPicture();
     void showHelp();
     void showAbout();
     void showExamsTaken();
@@ -75,6 +95,21 @@ private:
     QHash<const Control *, QMenu *> m_menus;
     int m_shownFlag = 0;
     QMenu *m_printChoices = nullptr;
+    std::vector<QGroupBox *> m_frames;
+    std::vector<QLabel *> m_randomNotes; // one per frame, shown when it offers no option
+    QLabel *m_idleHint = nullptr;
+    QLabel *m_copied = nullptr;
+    QTimer *m_copiedTimer = nullptr;
+    QWidget *m_frameColumn = nullptr;
+    std::vector<QPlainTextEdit *> m_dataBoxes;
+    QGridLayout *m_dataGrid = nullptr;
+    QPushButton *m_testButton = nullptr;
+    QPushButton *m_newButton = nullptr;
+    QLineEdit *m_answer = nullptr;
+    QFont m_baseFont;
+    double m_textScale = 1.0;
+    QSize m_compact;
+    int m_sizedLanguage = 0;
 };
 
 } // namespace cinemoto
