@@ -504,7 +504,7 @@ void FormulariView::tick()
     if (m_picture->isVisibleTo(this) != c.imgMeca.visible)
         m_picture->setVisible(c.imgMeca.visible);
     if (c.imgMeca.visible && m_model.drawingMoved)
-        m_picture->update();
+        m_picture->partsMoved();
 }
 
 void FormulariView::closeEvent(QCloseEvent *event)

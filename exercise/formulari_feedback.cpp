@@ -33,10 +33,11 @@ int loopSound(int mechanism)
     }
 }
 
-QByteArray soundData(int id)
+// The sound's resource path, empty when the program has no such sound.
+QString soundResource(int id)
 {
-    QFile file(QStringLiteral(":/sounds/%1.wav").arg(id));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QString path = QStringLiteral(":/sounds/%1.wav").arg(id);
+    return QFile::exists(path) ? path : QString();
 }
 
 } // namespace
@@ -124,8 +125,8 @@ void Formulari::playFeedbackSound(int n)
     if (isTrue(st.relabelling))
         return;
     if (soundDevices > 0) {
-        const QByteArray wave = soundData(1620 + n);
-        soundDevices = std::int16_t(wave.isEmpty() ? 0 : m_services.sound->play(wave, false));
+        const QString sound = soundResource(1620 + n);
+        soundDevices = std::int16_t(sound.isEmpty() ? 0 : m_services.sound->play(sound, false));
     }
     soundOn = false;
 }
@@ -138,9 +139,9 @@ void Formulari::cmdSo_Click()
         return;
     }
     soundOn = true;
-    const QByteArray wave = soundData(loopSound(st.mechanism));
+    const QString sound = soundResource(loopSound(st.mechanism));
     if (soundDevices > 0)
-        soundDevices = std::int16_t(wave.isEmpty() ? 0 : m_services.sound->play(wave, true));
+        soundDevices = std::int16_t(sound.isEmpty() ? 0 : m_services.sound->play(sound, true));
 }
 
 } // namespace cinemoto

@@ -59,6 +59,21 @@ void paintShape(QPainter &p, const Shape &s, double k, double pixel)
     }
 }
 
+// A shape's box grown by its outline, its border and the antialiasing fringe.
+QRect shapeBounds(const Shape &s, double k, double pixel)
+{
+    const double pen = std::max(1, s.borderWidth + 1) * pixel;
+    return shapeRect(s, k).adjusted(-pen, -pen, pen, pen).toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+// A line's ends grown by half its cased width (round caps reach as far).
+QRect lineBounds(const Line &l, double k, double pixel)
+{
+    const double half = (l.width + 1.2) * pixel / 2;
+    const QRectF ends = QRectF(QPointF(l.x1 * k, l.y1 * k), QPointF(l.x2 * k, l.y2 * k)).normalized();
+    return ends.adjusted(-half, -half, half, half).toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
 void paintLine(QPainter &p, const Line &l, double k, double pixel)
 {
     const QLineF line(l.x1 * k, l.y1 * k, l.x2 * k, l.y2 * k);
@@ -86,7 +101,7 @@ double PictureView::scale() const
     return std::min(double(width()) / designWidth, double(height()) / designHeight);
 }
 
-void PictureView::paintScene(QPainter &p, const QSizeF &size)
+void PictureView::paintScene(QPainter &p, const QSizeF &size, const QRegion &only)
 {
     const double pixel = std::min(size.width() / designWidth, size.height() / designHeight);
     const Control &area = m_model.c.imgMeca;
@@ -98,41 +113,92 @@ void PictureView::paintScene(QPainter &p, const QSizeF &size)
         m_cachedPicture = area.picture;
         m_cachedMirrored = area.pictureMirrored;
     }
-    p.fillRect(QRectF(QPointF(0, 0), size), QColor(0xED, 0xF2, 0xF6));
-    p.drawPixmap(0, 0, m_cache);
-    paintDrawingParts(p, m_model.parts, pixel);
+    // Only the dirty part of the background is filled and copied, which keeps a tick cheap.
+    const QRectF whole(QPointF(0, 0), size);
+    const QRectF target = only.isEmpty() ? whole : whole.intersected(only.boundingRect());
+    p.fillRect(target, QColor(0xED, 0xF2, 0xF6));
+    const QRectF logicalCache(QPointF(0, 0), QSizeF(m_cache.size()) / m_cache.devicePixelRatioF());
+    const QRectF source = target.intersected(logicalCache);
+    if (!source.isEmpty())
+        p.drawPixmap(source, m_cache, QRectF(source.topLeft() * dpr, source.size() * dpr));
+    paintDrawingParts(p, m_model.parts, pixel, only);
 }
 
-void paintDrawingParts(QPainter &p, const DrawingParts &parts, double pixel)
+void paintDrawingParts(QPainter &p, const DrawingParts &parts, double pixel, const QRegion &only)
 {
     const double k = pixel / 15.0; // twips to pixels
+    const bool all = only.isEmpty();
     p.setRenderHint(QPainter::Antialiasing);
     parts.forEachLine([&](const Line &l) {
-        if (l.visible && l.width >= 10)
+        if (l.visible && l.width >= 10 && (all || only.intersects(lineBounds(l, k, pixel))))
             paintLine(p, l, k, pixel);
     });
     parts.forEachShape([&](const Shape &s) {
-        if (s.visible)
+        if (s.visible && (all || only.intersects(shapeBounds(s, k, pixel))))
             paintShape(p, s, k, pixel);
     });
     // Thin lines (threads, ropes, tooth lines) sit on the shapes they mark.
     parts.forEachLine([&](const Line &l) {
-        if (l.visible && l.width < 10)
+        if (l.visible && l.width < 10 && (all || only.intersects(lineBounds(l, k, pixel))))
             paintLine(p, l, k, pixel);
     });
 }
 
-void PictureView::paintEvent(QPaintEvent *)
+std::vector<QRect> drawingPartBounds(const DrawingParts &parts, double pixel)
+{
+    const double k = pixel / 15.0;
+    std::vector<QRect> bounds;
+    parts.forEachShape([&](const Shape &s) { bounds.push_back(s.visible ? shapeBounds(s, k, pixel) : QRect()); });
+    parts.forEachLine([&](const Line &l) { bounds.push_back(l.visible ? lineBounds(l, k, pixel) : QRect()); });
+    return bounds;
+}
+
+int PictureView::pictureLeft() const
+{
+    return int(std::floor((width() - designWidth * scale()) / 2));
+}
+
+void PictureView::partsMoved()
+{
+    const Control &area = m_model.c.imgMeca;
+    std::vector<QRect> now = drawingPartBounds(m_model.parts, scale());
+    const QPoint offset(pictureLeft(), 0);
+    for (QRect &r : now)
+        r.translate(offset);
+    if (area.picture != m_cachedPicture || area.pictureMirrored != m_cachedMirrored
+        || now.size() != m_partBounds.size()) {
+        update();
+    } else {
+        QRegion dirty;
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            if (now[i] != m_partBounds[i])
+                dirty = dirty.united(m_partBounds[i]).united(now[i]);
+        }
+        if (!dirty.isEmpty())
+            update(dirty);
+    }
+    m_partBounds = std::move(now);
+}
+
+void PictureView::resizeEvent(QResizeEvent *event)
+{
+    m_partBounds.clear(); // the next tick repaints everything
+    QWidget::resizeEvent(event);
+}
+
+void PictureView::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    p.fillRect(rect(), palette().window());
+    const QRegion dirty = event->region();
+    p.fillRect(dirty.boundingRect(), palette().window());
     if (!m_model.c.imgMeca.visible)
         return;
     // The picture keeps its proportions, centred in the room it is given.
     const double s = scale();
     const QSizeF area(designWidth * s, designHeight * s);
-    p.translate(std::floor((width() - area.width()) / 2), 0);
-    paintScene(p, area);
+    const int left = pictureLeft();
+    p.translate(left, 0);
+    paintScene(p, area, dirty.translated(-left, 0));
 }
 
 void PictureView::mousePressEvent(QMouseEvent *event)

@@ -1,15 +1,20 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRegion>
 #include <QWidget>
+#include <vector>
 
 namespace cinemoto {
 
 class Formulari;
 struct DrawingParts;
 
-// The moving parts over a picture drawn `pixel` device units per design pixel.
-void paintDrawingParts(QPainter &painter, const DrawingParts &parts, double pixel);
+// The moving parts over a picture drawn `pixel` device units per design pixel; with a
+// region, only the parts that reach into it.
+void paintDrawingParts(QPainter &painter, const DrawingParts &parts, double pixel, const QRegion &only = {});
+// Where each part may leave paint, shapes then lines, in painting units; empty when hidden.
+std::vector<QRect> drawingPartBounds(const DrawingParts &parts, double pixel);
 
 // The picture area: the mechanism's picture with its moving parts on top, painted from
 // the window model. It keeps the picture's proportions and grows with the window.
@@ -28,9 +33,13 @@ public:
     int heightForWidth(int width) const override { return width * designHeight / designWidth; }
 
     // Paints picture and parts into any painter, the area being `size` pixels.
-    void paintScene(QPainter &painter, const QSizeF &size);
+    // With a region, only what reaches into it.
+    void paintScene(QPainter &painter, const QSizeF &size, const QRegion &only = {});
     // Pixels per design pixel.
     double scale() const;
+    // After a tick: repaints where the moved parts stood and now stand, or everything
+    // when the picture itself changed.
+    void partsMoved();
 
 Q_SIGNALS:
     void clicked();
@@ -38,12 +47,16 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     const Formulari &m_model;
     QPixmap m_cache;
     int m_cachedPicture = 0;
     bool m_cachedMirrored = false;
+    std::vector<QRect> m_partBounds; // as last painted, in widget pixels
+
+    int pictureLeft() const;
 };
 
 } // namespace cinemoto

@@ -6,7 +6,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPrinter>
 #include <QSvgRenderer>
 #include <algorithm>
 
@@ -228,16 +227,6 @@ void paintPrintout(QPainter &painter, const QRectF &page, const Printout &out)
     page_.table(out.tableHeader, out.tableRows, out.lastRowIsTotal);
     if (!out.answerCaption.isEmpty())
         page_.answerRoom(out.answerCaption);
-}
-
-bool paintPrintout(QPrinter &printer, const Printout &printout)
-{
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    paintPrintout(painter, page, printout);
-    return painter.end();
 }
 
 } // namespace cinemoto

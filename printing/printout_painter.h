@@ -1,7 +1,6 @@
 #pragma once
 
 class QPainter;
-class QPrinter;
 class QRectF;
 
 namespace cinemoto {
@@ -9,8 +8,7 @@ namespace cinemoto {
 struct Printout;
 
 // Lays the printout out on one page: text as text, the picture drawn from its SVG, so
-// that paper and PDF get the printer's full resolution. False when the device failed.
-bool paintPrintout(QPrinter &printer, const Printout &printout);
+// that paper and PDF get the printer's full resolution.
 void paintPrintout(QPainter &painter, const QRectF &page, const Printout &printout);
 
 } // namespace cinemoto

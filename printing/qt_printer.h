@@ -8,8 +8,11 @@ class QDialog;
 
 namespace cinemoto {
 
-// Printing through the desktop's print system (CUPS): paper on the default printer, a
-// preview window, or a PDF file the pupil names.
+class PrintPlugin;
+
+// Printing through the print plugin beside the program, loaded on the first printout:
+// paper on the default printer, a preview window, or a PDF file the pupil names. Without
+// the plugin every printout fails as with no printer.
 class QtPrinter : public PrinterService
 {
 public:
@@ -22,11 +25,15 @@ public:
     std::function<QString(const QString &suggested, const QString &filter)> choosePdfFile;
     // Run once the preview window is open; it stays open until closed.
     std::function<void(QDialog &)> onPreview;
+    // The plugin file; the program folder's unless replaced before the first printout.
+    QString pluginFile;
+
+    QtPrinter();
 
 private:
-    Outcome printOnPaper(const Printout &printout);
-    Outcome preview(const Printout &printout);
-    Outcome saveAsPdf(const Printout &printout);
+    PrintPlugin *plugin();
+    PrintPlugin *m_plugin = nullptr;
+    bool m_tried = false;
 };
 
 // Whether the named queue (empty: the default one) exists, runs and takes jobs.

@@ -9,6 +9,9 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev libq
 # What scripts/package needs beyond the build, and the icon renderer of the build itself.
 package_tools=(librsvg2-bin dpkg-dev lintian appstream desktop-file-utils)
 
+# A real sound server for the sound test: PulseAudio with its recorder, parec.
+sound_tools=(pulseaudio pulseaudio-utils)
+
 install_packages() {
     local missing=()
     for p in "${packages[@]}" "$@"; do

@@ -2,15 +2,14 @@
 
 #include "app/help_view.h"
 #include "app/pictures.h"
+#include "app/platform/plugins.h"
 #include "exams/records_folder.h"
 
 #include <QApplication>
-#include <QAudioSink>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -19,7 +18,6 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
-#include <QtEndian>
 #include <chrono>
 #include <cmath>
 
@@ -82,99 +80,41 @@ void QtMessageBox::beep()
     QApplication::beep();
 }
 
-QtSound::QtSound() = default;
+QtSound::QtSound() : pluginFile(pluginPath(QStringLiteral("cinemoto-sound.so"))) {}
+
 QtSound::~QtSound()
 {
-    stop();
+    if (m_plugin)
+        m_plugin->release();
+}
+
+SoundPlugin *QtSound::plugin()
+{
+    if (!m_tried) {
+        m_tried = true;
+        m_plugin = qobject_cast<SoundPlugin *>(loadPlugin(pluginFile));
+    }
+    return m_plugin;
 }
 
 int QtSound::deviceCount()
 {
-    return int(QMediaDevices::audioOutputs().size());
+    if (m_plugin)
+        return m_plugin->deviceCount();
+    return QFileInfo(pluginFile).isFile() ? 1 : 0;
 }
 
-namespace {
-
-struct WaveInfo
+int QtSound::play(const QString &resource, bool loop)
 {
-    int channels = 0;
-    int sampleRate = 0;
-    int bitsPerSample = 0;
-    QByteArray samples;
-};
-
-// Reads the PCM chunks of a RIFF WAVE file held in memory.
-bool parseWave(const QByteArray &wave, WaveInfo &info)
-{
-    if (wave.size() < 12 || !wave.startsWith("RIFF") || wave.mid(8, 4) != "WAVE")
-        return false;
-    qsizetype pos = 12;
-    while (pos + 8 <= wave.size()) {
-        const QByteArray id = wave.mid(pos, 4);
-        const quint32 size = qFromLittleEndian<quint32>(wave.constData() + pos + 4);
-        const qsizetype body = pos + 8;
-        if (size > quint32(wave.size() - body))
-            return false;
-        if (id == "fmt " && size >= 16) {
-            const char *f = wave.constData() + body;
-            if (qFromLittleEndian<quint16>(f) != 1)
-                return false; // PCM only
-            info.channels = qFromLittleEndian<quint16>(f + 2);
-            info.sampleRate = int(qFromLittleEndian<quint32>(f + 4));
-            info.bitsPerSample = qFromLittleEndian<quint16>(f + 14);
-        } else if (id == "data") {
-            info.samples = wave.mid(body, qsizetype(size));
-        }
-        pos = body + qsizetype(size) + (size & 1);
-    }
-    return info.channels > 0 && info.sampleRate > 0 && !info.samples.isEmpty()
-        && (info.bitsPerSample == 8 || info.bitsPerSample == 16);
-}
-
-} // namespace
-
-int QtSound::play(const QByteArray &wave, bool loop)
-{
-    stop();
-    WaveInfo info;
-    if (!parseWave(wave, info))
-        return 0;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return 0;
-    QAudioFormat format;
-    format.setChannelCount(info.channels);
-    format.setSampleRate(info.sampleRate);
-    format.setSampleFormat(info.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    if (!device.isFormatSupported(format))
-        return 0;
-    m_samples = info.samples;
-    m_loop = loop;
-    m_buffer.setData(m_samples);
-    m_buffer.open(QIODevice::ReadOnly);
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    QObject::connect(m_sink.get(), &QAudioSink::stateChanged, [this](QAudio::State state) {
-        if (state == QAudio::IdleState && m_sink) {
-            if (m_loop) {
-                m_buffer.seek(0);
-                m_sink->start(&m_buffer);
-            } else {
-                m_sink->stop();
-            }
-        }
-    });
-    m_sink->start(&m_buffer);
-    return m_sink->error() == QAudio::NoError ? 1 : 0;
+    SoundPlugin *sound = plugin();
+    return sound ? sound->play(QUrl(QStringLiteral("qrc") + resource), loop) : 0;
 }
 
 void QtSound::stop()
 {
-    if (m_sink) {
-        m_sink->disconnect();
-        m_sink->stop();
-        m_sink.reset();
-    }
-    m_buffer.close();
+    // Nothing can be playing before the plugin is loaded.
+    if (m_plugin)
+        m_plugin->stop();
 }
 
 QString QtShell::findExecutable(const QString &name)

@@ -3,16 +3,15 @@
 #include "app/platform/services.h"
 #include "printing/qt_printer.h"
 
-#include <QBuffer>
 #include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <random>
 
-class QAudioSink;
-class QWidget;
-
 namespace cinemoto {
+
+class SoundPlugin;
 
 class QtMessageBox : public MessageBoxService
 {
@@ -31,20 +30,26 @@ private:
     QPointer<QWidget> m_parent;
 };
 
+// Sound through the sound plugin beside the program, loaded on the first sound.
 class QtSound : public SoundService
 {
 public:
     QtSound();
     ~QtSound() override;
+    // Answered without loading the plugin: 1 when it is there, else 0. The devices are
+    // asked on the first sound; with none it is refused, which silences the program
+    // just as a count of 0 would.
     int deviceCount() override;
-    int play(const QByteArray &wave, bool loop) override;
+    int play(const QString &resource, bool loop) override;
     void stop() override;
 
+    // The plugin file; the program folder's unless replaced before the first sound.
+    QString pluginFile;
+
 private:
-    std::unique_ptr<QAudioSink> m_sink;
-    QBuffer m_buffer;
-    QByteArray m_samples;
-    bool m_loop = false;
+    SoundPlugin *plugin();
+    SoundPlugin *m_plugin = nullptr;
+    bool m_tried = false;
 };
 
 class QtShell : public ShellService

@@ -29,9 +29,9 @@ class SoundService
 public:
     virtual ~SoundService() = default;
     virtual int deviceCount() = 0;
-    // Plays a complete WAVE file held in memory, once or looped; a new request ends the
-    // sound before it. Returns 1 when the platform accepted the sound, 0 when not.
-    virtual int play(const QByteArray &wave, bool loop) = 0;
+    // Plays the WAVE file of a resource path (":/sounds/1601.wav"), once or looped; a new
+    // request ends the sound before it. Returns 1 when the platform accepted the sound, 0 when not.
+    virtual int play(const QString &resource, bool loop) = 0;
     virtual void stop() = 0;
 };
 

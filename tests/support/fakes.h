@@ -47,16 +47,16 @@ struct FakeSound : SoundService
     int accept = 1;
     struct Request
     {
-        QByteArray wave;
+        QString resource;
         bool loop;
     };
     std::vector<Request> played;
     int stops = 0;
 
     int deviceCount() override { return devices; }
-    int play(const QByteArray &wave, bool loop) override
+    int play(const QString &resource, bool loop) override
     {
-        played.push_back({wave, loop});
+        played.push_back({resource, loop});
         return accept;
     }
     void stop() override { ++stops; }

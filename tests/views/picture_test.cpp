@@ -4,7 +4,11 @@
 #include "support/form_fixture.h"
 #include "support/qt_app.h"
 
+#include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QThread>
+#include <QWindow>
 
 using namespace cinemoto;
 using namespace cinemoto::test;
@@ -106,4 +110,160 @@ TEST_F(PictureArea, MovingPartsArePaintedInTheirColours)
     // Twice the size keeps the same place, scaled.
     const QImage big = render(view, 2);
     EXPECT_EQ(QColor(big.pixel(centre * 2)), QColor(255, 0, 0));
+}
+
+namespace {
+// Round teeth are drawn with the smaller side of their box.
+double toothGap(const Shape &a, const Shape &b)
+{
+    const double da = std::min(a.width, a.height), db = std::min(b.width, b.height);
+    const double dx = (a.left + a.width / 2) - (b.left + b.width / 2);
+    const double dy = (a.top + a.height / 2) - (b.top + b.height / 2);
+    return std::hypot(dx, dy) - (da + db) / 2;
+}
+
+template <std::size_t N, std::size_t M>
+double closestTeeth(const std::array<Shape, N> &one, const std::array<Shape, M> &other)
+{
+    double least = 1e9;
+    for (std::size_t i = 1; i < N; ++i)
+        for (std::size_t j = 1; j < M; ++j)
+            if (one[i].visible && other[j].visible)
+                least = std::min(least, toothGap(one[i], other[j]));
+    return least;
+}
+} // namespace
+
+TEST_F(PictureArea, MeetingGearsPassTheirTeethBetweenEachOther)
+{
+    for (int m : {1, 12}) {
+        for (bool mirrored : {false, true}) {
+            choose(m);
+            form->loadMechanismPicture(mirrored);
+            DrawingParts &p = form->parts;
+            // Long enough for wheels turning at slightly wrong rates to drift into each other.
+            for (int tick = 0; tick < 6000; ++tick) {
+                form->timAnima_Timer();
+                ASSERT_GT(closestTeeth(p.sharodames1, p.sharodames2), 0) << m << (mirrored ? " mirrored" : "") << " tick " << tick;
+                if (m == 12) {
+                    ASSERT_GT(closestTeeth(p.sharodames1, p.shaboigmes), 0)
+                        << "idler" << (mirrored ? " mirrored" : "") << " tick " << tick;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(PictureArea, TheWormsThreadRunsIntoItsBearingsNotOverThem)
+{
+    PictureView view(*form);
+    choose(8);
+    const QColor block = QColor::fromRgba(kCyanWhite);
+    for (int tick = 0; tick < 60; ++tick) {
+        form->timAnima_Timer();
+        const QImage image = render(view, 1);
+        for (int i = 1; i <= 3; ++i) {
+            const Shape &b = form->parts.shaCargolsquare[i];
+            // The inside of each block, a pixel in from its edge.
+            const QRect inside(int(b.left / 15) + 2, int(b.top / 15) + 2, int(b.width / 15) - 4, int(b.height / 15) - 4);
+            int foreign = 0;
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = inside.left(); x <= inside.right(); ++x)
+                    foreign += QColor(image.pixel(x, y)) != block;
+            ASSERT_EQ(foreign, 0) << "block " << i << " at tick " << tick;
+        }
+    }
+}
+
+TEST_F(PictureArea, TheChainCoversTheSprocketTeethItWraps)
+{
+    PictureView view(*form);
+    choose(5);
+    for (bool mirrored : {false, true}) {
+        form->loadMechanismPicture(mirrored);
+        // The chain's own track on the picture, without the moving parts.
+        const QImage track = renderPicture(55, QSize(379, 208), mirrored);
+        for (int tick = 0; tick < 80; ++tick) {
+            form->timAnima_Timer();
+            const QImage image = render(view, 1);
+            int covered = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    covered += QColor(track.pixel(x, y)) == QColor(0x2B, 0x2F, 0x36)
+                        && QColor(image.pixel(x, y)) == QColor(255, 0, 0);
+            ASSERT_LE(covered, 3) << (mirrored ? "mirrored" : "plain") << " tick " << tick;
+        }
+    }
+}
+
+namespace {
+
+// Keeps the region of every paint event the widget receives.
+void waitAMoment()
+{
+    QCoreApplication::processEvents();
+    QThread::msleep(2);
+}
+
+class PaintSpy : public QObject
+{
+public:
+    std::vector<QRegion> regions;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent *>(event)->region());
+        return false;
+    }
+};
+
+} // namespace
+
+// A tick repaints only where parts stood and now stand, and what the screen then holds is
+// what a whole repaint draws.
+TEST_F(PictureArea, ATickRepaintsOnlyAroundTheMovedPartsAndLeavesTheScreenRight)
+{
+    for (int mechanism : {5, 13, 3, 7, 11}) {
+        SCOPED_TRACE(mechanism);
+        choose(mechanism);
+        PictureView view(*form);
+        view.resize(2 * 379, 2 * 208);
+        PaintSpy spy;
+        view.installEventFilter(&spy);
+        view.show();
+        for (int i = 0; i < 500 && !(view.windowHandle() && view.windowHandle()->isExposed()); ++i)
+            waitAMoment();
+        ASSERT_TRUE(view.windowHandle() && view.windowHandle()->isExposed());
+        form->timAnima_Timer();
+        view.partsMoved(); // the first tick after a change paints everything
+        const auto painted = [&] {
+            spy.regions.clear();
+            for (int i = 0; i < 500 && spy.regions.empty(); ++i)
+                waitAMoment();
+            return spy.regions.empty() ? QRegion() : spy.regions.back();
+        };
+        EXPECT_EQ(painted().boundingRect(), view.rect());
+        for (int tick = 0; tick < 8; ++tick) {
+            const std::vector<QRect> before = drawingPartBounds(form->parts, view.scale());
+            form->timAnima_Timer();
+            const std::vector<QRect> after = drawingPartBounds(form->parts, view.scale());
+            view.partsMoved();
+            const QRegion region = painted();
+            ASSERT_FALSE(region.isEmpty());
+            qint64 area = 0;
+            for (const QRect &r : region)
+                area += qint64(r.width()) * r.height();
+            EXPECT_LT(area, qint64(view.width()) * view.height() * 2 / 3);
+            for (std::size_t i = 0; i < after.size(); ++i) {
+                if (before[i] != after[i]) {
+                    EXPECT_TRUE((QRegion(before[i]) - region).isEmpty()) << "part " << i << " left behind";
+                    EXPECT_TRUE((QRegion(after[i]) - region).isEmpty()) << "part " << i << " not drawn";
+                }
+            }
+        }
+        const QImage shown = view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage whole = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), whole.size());
+        EXPECT_TRUE(shown == whole) << "the screen differs from a whole repaint";
+    }
 }
