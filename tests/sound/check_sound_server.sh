@@ -42,11 +42,11 @@ status=0
 # record <name> <resource> <loop> <play ms> <after ms> <expected ms, -1 for the resource's> <silent ms at the end>
 record() {
     local raw="$work/$1.raw"
-    parec -d cinemoto_null.monitor --format=s16le --rate=$rate --channels=1 --raw >"$raw" &
+    parec -d cinemoto_null.monitor --latency-msec=10 --format=s16le --rate=$rate --channels=1 --raw >"$raw" &
     local rec=$!
     sleep 0.3
     "$probe" play "$2" "$3" "$4" "$5" || { echo "FAIL: $1 was not played"; status=1; }
-    kill "$rec"; wait "$rec" 2>/dev/null
+    sleep 0.2; kill -INT "$rec"; wait "$rec" 2>/dev/null
     echo -n "$1: "
     "$probe" check "$raw" $rate "$2" "$6" "$7" || status=1
 }
