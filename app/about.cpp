@@ -15,6 +15,7 @@ AboutModel::AboutModel(const Services &services, const TextCatalogue &texts, Lan
     linLinea2.name = QStringLiteral("linLinea2");
     lblCorreu.name = QStringLiteral("lblCorreu");
     lblCorreu.caption = QString::fromLatin1(mailAddress);
+    lblCorreu.visible = !lblCorreu.caption.isEmpty();
     cmdOK.name = QStringLiteral("cmdOK");
     cmdOK.caption = QStringLiteral("OK");
 }
@@ -52,6 +53,8 @@ void AboutModel::Form_KeyPress(int key)
 
 void AboutModel::lblCorreu_Click()
 {
+    if (!lblCorreu.visible)
+        return;
     m_services.shell->openUrl(QStringLiteral("mailto:") + QString::fromLatin1(mailAddress));
 }
 

@@ -13,7 +13,8 @@ class AboutModel
 public:
     static constexpr const char *accessCode = "xerfo";
     static constexpr int bufferLimit = 25;
-    static constexpr const char *mailAddress = "cinemoto@example.org";
+    // The project has no contact address yet: none is shown rather than a made-up one.
+    static constexpr const char *mailAddress = "";
 
     AboutModel(const Services &services, const TextCatalogue &texts, LanguageBases lang, bool &solutionsMode);
 

@@ -1,6 +1,7 @@
 #include "app/about_view.h"
 
 #include "app/about.h"
+#include "app/contrast.h"
 #include "app/pictures.h"
 
 #include <QEvent>
@@ -48,7 +49,6 @@ AboutView::AboutView(AboutModel &model, QWidget *parent) : QDialog(parent), m_mo
     QFont bold = m_solutions->font();
     bold.setBold(true);
     m_solutions->setFont(bold);
-    m_solutions->setStyleSheet(QStringLiteral("color: #b01010"));
     QSizePolicy keep = m_solutions->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     m_solutions->setSizePolicy(keep);
@@ -61,7 +61,9 @@ AboutView::AboutView(AboutModel &model, QWidget *parent) : QDialog(parent), m_mo
     m_mail = new QLabel;
     m_mail->setObjectName(QStringLiteral("lblCorreu"));
     m_mail->setCursor(Qt::PointingHandCursor);
-    m_mail->setStyleSheet(QStringLiteral("color: #1f5fa8; text-decoration: underline"));
+    QFont underlined = m_mail->font();
+    underlined.setUnderline(true);
+    m_mail->setFont(underlined);
     bottom->addWidget(m_mail, 1);
     auto *ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -86,10 +88,21 @@ void AboutView::sync()
     m_line1->setVisible(m_model.linLinea.visible);
     m_line2->setVisible(m_model.linLinea2.visible);
     m_mail->setText(m_model.lblCorreu.caption);
+    m_mail->setVisible(m_model.lblCorreu.visible);
+    // The teacher's red and the link's blue, readable on a light or a dark desktop.
+    const QPalette window = palette();
+    QPalette red = m_solutions->palette();
+    red.setColor(QPalette::WindowText, readableOn(QColor(0xb0, 0x10, 0x10), window));
+    m_solutions->setPalette(red);
+    QPalette link = m_mail->palette();
+    link.setColor(QPalette::WindowText, readableOn(window.color(QPalette::Link), window));
+    m_mail->setPalette(link);
 }
 
 bool AboutView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == this && event->type() == QEvent::PaletteChange)
+        QMetaObject::invokeMethod(this, &AboutView::sync, Qt::QueuedConnection);
     // A key travels from the focused control up to the window: count it once.
     const QObject *first = focusWidget() ? static_cast<QObject *>(focusWidget()) : this;
     if (event->type() == QEvent::KeyPress && watched == first) {

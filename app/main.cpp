@@ -1,5 +1,7 @@
+#include "app/first_frame.h"
 #include "app/formulari.h"
 #include "app/formulari_view.h"
+#include "app/pictures.h"
 #include "app/platform/qt_services.h"
 #include "app/textcatalogue.h"
 
@@ -12,6 +14,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("3.2"));
     // Ties the window to its menu entry (Wayland app id; on X11 the class is "Cinemoto").
     QApplication::setDesktopFileName(QStringLiteral("cinemoto"));
+    // The menu entry's own icon on every window.
+    QApplication::setWindowIcon(cinemoto::toolIcon(QStringLiteral("cinemoto")));
 
     cinemoto::QtServices services;
     cinemoto::Formulari model(services.all(), cinemoto::TextCatalogue::builtIn());
@@ -21,6 +25,7 @@ int main(int argc, char *argv[])
     services.messageBox.beforeShow = [&window] { window.sync(); };
     services.messageBox.language = [&model] { return model.lang.language; };
     window.resize(window.sizeHint().expandedTo(QSize(960, 640)));
+    cinemoto::reportFirstFrame(window);
     window.show();
     return app.exec();
 }

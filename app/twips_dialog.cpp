@@ -17,6 +17,12 @@ QWidget *TwipsDialog::place(QWidget *widget, Control &control, int left, int top
     return widget;
 }
 
+void TwipsDialog::useFixedFrame()
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+}
+
 void TwipsDialog::syncAll()
 {
     for (auto it = m_widgets.cbegin(); it != m_widgets.cend(); ++it)

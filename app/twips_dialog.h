@@ -24,6 +24,8 @@ public:
 protected:
     QWidget *place(QWidget *widget, Control &control, int left, int top, int width, int height);
     void syncAll();
+    // A window of fixed size offers title, close and nothing to maximise or resize.
+    void useFixedFrame();
     QHash<Control *, QWidget *> m_widgets;
 };
 

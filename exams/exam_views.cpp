@@ -87,6 +87,7 @@ ExamResultView::ExamResultView(ExamResultModel &model, QWidget *parent) : TwipsD
     more->setParent(this);
     more->setGeometry(px(5170), px(3600), px(300), px(380));
     setFixedSize(px(5560), px(4200));
+    useFixedFrame();
     // Escape closes a dialog without a close event: leaving then works as the exit button.
     connect(this, &QDialog::finished, this, [this] { m_model.Form_Unload(); });
     m_model.Form_Load();
@@ -186,6 +187,7 @@ ExamsTakenView::ExamsTakenView(ExamsTakenModel &model, QWidget *parent) : TwipsD
     more->setParent(this);
     more->setGeometry(px(3470), px(4140), px(300), px(380));
     setFixedSize(px(4900), px(4700));
+    useFixedFrame();
     connect(this, &QDialog::finished, this, [this] { m_model.Form_Unload(); });
     m_model.Form_Load();
     // Where the list comes from, for the teacher who looks for the file.

@@ -80,6 +80,10 @@ ExamResultModel::ExamResultModel(Formulari &main) : m_main(main)
             (*array)[i].foreColor = kPaperWhite;
     }
     lblNom.foreColor = kPaperWhite;
+    // Times and points right-aligned under their titles, so their digits line up.
+    for (std::size_t i = 0; i < 6; ++i)
+        lblTemps[i].alignment = lblPunt[i].alignment = 1;
+    lblTempstit.alignment = lblPunts.alignment = 1;
 }
 
 void ExamResultModel::Form_Load()
@@ -203,7 +207,9 @@ ExamsTakenModel::ExamsTakenModel(Formulari &main) : m_main(main)
     for (std::size_t i = 1; i <= 10; ++i) {
         for (auto *array : {&lblNom, &lblPunts, &lblDia, &lblHora})
             (*array)[i].foreColor = kPaperWhite;
+        lblPunts[i].alignment = 1; // points line up by their digits
     }
+    lblElspunts.alignment = 1;
 }
 
 void ExamsTakenModel::Form_Load()

@@ -110,8 +110,14 @@ void wormCrests(DrawingParts &p, const DrawingState &st, int first, double limit
             crest.left = float(previous + st.threadPitch);
         }
         if (withFlanks) {
-            p.linSensefi[i].x1 = crest.left + 125;
-            p.linSensefi[i].x2 = crest.left - 100;
+            Line &flank = p.linSensefi[i];
+            flank.x1 = crest.left + 125;
+            flank.x2 = crest.left - 100;
+            // A flank line would be drawn over the bearing block its crest runs into.
+            const auto clear = [&flank](const Shape &block) {
+                return flank.x1 < block.left || flank.x2 > block.left + block.width;
+            };
+            flank.visible = clear(p.shaCargolsquare[1]) && clear(p.shaCargolsquare[2]);
         }
     }
 }
@@ -126,9 +132,11 @@ void worm(DrawingParts &p, DrawingState &st)
 
 void simpleTrain(DrawingParts &p, DrawingState &st)
 {
+    // Steps in the exact inverse ratio of the tooth counts (10, 20, 15): the teeth keep
+    // meeting gaps however long the wheels turn.
     advance(st.p10, 0.0873);
-    advance(st.p20, 0.0436);
-    advance(st.p15, 0.0581);
+    advance(st.p20, 0.0873 / 2);
+    advance(st.p15, 0.0873 * 10 / 15);
     const auto &c = st.centres[12];
     wheel(p.sharodames1, st.p10, 555, c[1], 1515, 1, k36);
     wheel(p.sharodames2, st.p20 + 0.15, 1125, c[2], 1515, -1, k18);
@@ -207,11 +215,21 @@ void chainRun(std::array<Shape, N> &run, double firstStep, double spacing, int d
     }
 }
 
+// Where the chain wraps a sprocket its links cover the teeth, as the side plates of a real
+// chain do; a tooth shows only on the free side, facing the other sprocket, clear of the
+// runs leaving it. `facing` is +1 when the other sprocket lies to the right.
+bool toothClearOfChain(double c, int facing, double leastCosine)
+{
+    return c * facing > leastCosine;
+}
+
 void chain(DrawingParts &p, DrawingState &st)
 {
     advance(st.pA, 0.1);
     advance(st.pB, 0.05);
     const auto &c = st.centres[5];
+    // Plain: the small sprocket on the left, facing right.
+    const int towardsOther = st.mirrored ? -1 : 1;
     Rotor small(st.pA);
     for (int k = 1; k <= 10; ++k) {
         Shape &link = p.shaCadena[k];
@@ -223,6 +241,7 @@ void chain(DrawingParts &p, DrawingState &st)
             sprocketLink(link, st.linkShown[k], link.left < 4470, link.left > 4470, p.shaCadena3[1], 4470, 2090);
         small.turn(k18);
         place(p.sharodames1[k], small, 555, c[1], 1525, 1, 128, 128);
+        p.sharodames1[k].visible = toothClearOfChain(small.c, towardsOther, 0.5);
         small.turn(k18);
     }
     chainRun(p.shaCadena3, 53, 0.99, 1, st.motionSign);
@@ -239,6 +258,7 @@ void chain(DrawingParts &p, DrawingState &st)
             sprocketLink(link, shown, link.left > 1560, link.left < 1560, p.shaCadena4[1], 1560, 380);
         large.turn(k9);
         place(p.sharodames2[k], large, 1025, c[2], 1525, 1, 128, 128);
+        p.sharodames2[k].visible = toothClearOfChain(large.c, -towardsOther, 0.64);
         large.turn(k9);
     }
     chainRun(p.shaCadena4, 54, 1.01, -1, st.motionSign);

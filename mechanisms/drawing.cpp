@@ -142,8 +142,9 @@ void DrawingParts::forEachShape(const std::function<void(const Shape &)> &f) con
     f(shaPolis[1]);
     f(shaPolis[3]);
     f(shaPla);
-    each(shaCargolsquare, f);
+    // The worm's thread runs into its bearings: the blocks cover the crests.
     each(shasensefi, f);
+    each(shaCargolsquare, f);
     each(sharodames2, f);
     each(sharodames4, f);
     each(sharodames1, f);
@@ -394,7 +395,8 @@ void fillWheelCentres(DrawingState &st, int mechanism)
     const bool mir = st.mirrored;
     switch (mechanism) {
     case 1:
-        mir ? set(1, 3735, 1920, 0) : set(1, 1950, 3750, 0);
+        // The large gear stands far enough out for the teeth to pass between each other.
+        mir ? set(1, 3735, 1890, 0) : set(1, 1950, 3795, 0);
         break;
     case 2:
         mir ? set(2, 4260, 1425, 0) : set(2, 1410, 4260, 0);
@@ -406,8 +408,10 @@ void fillWheelCentres(DrawingState &st, int mechanism)
         mir ? set(5, 4455, 1545, 0) : set(5, 1210, 4125, 0);
         break;
     case 12:
-        mir ? set(12, 3120, 1305, 4665) : set(12, 2550, 4365, 1005);
-        st.idlerPhase = mir ? 0.05 : 0.2;
+        // Wheels set out so that meeting teeth pass between each other; the idler's phase
+        // puts a gap of its own where the small wheel's tooth comes.
+        mir ? set(12, 3120, 1275, 4695) : set(12, 2550, 4395, 975);
+        st.idlerPhase = mir ? 0.0 : 0.2;
         break;
     case 13:
     case 14:

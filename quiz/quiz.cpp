@@ -46,6 +46,9 @@ void QuizModel::Form_Load()
     lblPregunta.caption = m_main.text(580);
     lblResposta[1].caption = m_main.text(581);
     lblResposta[3].caption = m_main.text(586);
+    // The empty fourth line tells the keys, for a pupil who cannot use a mouse.
+    lblResposta[4].caption = m_main.text(578);
+    cmdPregunta.tooltip = m_main.text(577);
     lblFetes.caption = m_main.text(582);
     lblCorrectes.caption = m_main.text(583);
     lblEncert.caption = m_main.text(584);
@@ -114,6 +117,12 @@ void QuizModel::lblResposta_Click(int k)
     lblLencert.caption = QLatin1Char(' ') + QString::number(rate) + QStringLiteral(" %");
     imgEncert.picture = rate > 74 ? 41 : rate >= 50 ? 42 : 43;
     answered = true;
+}
+
+QString QuizModel::answerMark(int k) const
+{
+    const std::uint32_t colour = lblResposta.at(std::size_t(k)).foreColor;
+    return colour == kAnswerGreen ? m_main.text(575) : colour == kAnswerRed ? m_main.text(576) : QString();
 }
 
 void QuizModel::Form_Unload()

@@ -29,6 +29,8 @@ public:
     void Form_Unload();
 
     int questionCount() const;
+    // The word that tells a judged answer by more than its colour: right, wrong or none.
+    QString answerMark(int k) const;
     const Services &services() const { return m_main.services(); }
     bool wasAsked(int question) const { return asked.at(std::size_t(question)); }
     int rightAnswer = 0;

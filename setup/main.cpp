@@ -1,3 +1,4 @@
+#include "app/pictures.h"
 #include "setup/setup_window.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cinemoto Setup"));
+    QApplication::setWindowIcon(cinemoto::toolIcon(QStringLiteral("cinemoto")));
     // The trainer's files travel beside the installer, wherever it is started from.
     const QString source = QCoreApplication::applicationDirPath();
     cinemoto::DesktopInstallerPlatform platform;

@@ -4,9 +4,12 @@
 #include "exams/records_folder.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
@@ -51,20 +54,28 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Cinemoto 3.2"));
+    setWindowIcon(toolIcon(QStringLiteral("cinemoto")));
     auto *layout = new QVBoxLayout(this);
     auto *grid = new QGridLayout;
     static const char *const captions[] = {"Instal·lació en Català", "Instalación en Español",
                                            "English installation"};
     static const char *const flagNames[] = {"imgCatala", "imgEspanol", "imgEnglish"};
+    // One group: exactly one language is chosen however it is chosen (mouse, keys, a screen
+    // reader), and the language installed is the one shown.
+    auto *group = new QButtonGroup(this);
+    group->setExclusive(true);
     for (int i = 0; i < 3; ++i) {
         m_flags[i] = new QLabel;
         m_flags[i]->setObjectName(QString::fromLatin1(flagNames[i]));
         m_flags[i]->setPixmap(picturePixmap(71 + i, QSize(36, 24), devicePixelRatioF()));
         m_options[i] = new QRadioButton(QString::fromUtf8(captions[i]));
         m_options[i]->setObjectName(QStringLiteral("optIdioma_%1").arg(i + 1));
-        connect(m_options[i], &QRadioButton::clicked, this, [this, i] {
-            m_model.optIdioma_Click(i + 1);
-            sync();
+        group->addButton(m_options[i], i + 1);
+        connect(m_options[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked && m_model.language != i + 1) {
+                m_model.optIdioma_Click(i + 1);
+                sync();
+            }
         });
         grid->addWidget(m_flags[i], i, 0);
         grid->addWidget(m_options[i], i, 1);
@@ -82,7 +93,10 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
     m_ok = new QPushButton(QStringLiteral("OK"));
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setDefault(true);
-    m_ok->setFocus();
+    m_cancel = new QPushButton;
+    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
+    // Leaving keeps whatever was already done, as closing the window does.
+    connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ok, &QPushButton::clicked, this, [this] {
         m_model.cmdOK_Click();
         if (!m_model.error.isEmpty() && m_model.stage == 2) {
@@ -97,14 +111,37 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
             QApplication::quit();
         sync();
     });
-    layout->addWidget(m_ok, 0, Qt::AlignRight);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    layout->addLayout(buttons);
     setMinimumWidth(420);
     m_model.Form_Load();
     sync();
+    m_ok->setFocus();
+}
+
+void SetupWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Enter goes on with the language shown, from wherever the focus is; Escape leaves.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        (focusWidget() == m_cancel ? m_cancel : m_ok)->click();
+        return;
+    case Qt::Key_Escape:
+        m_cancel->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void SetupWindow::sync()
 {
+    static const char *const cancel[] = {"Cancel·la", "Cancelar", "Cancel"};
+    m_cancel->setText(QString::fromUtf8(cancel[qBound(1, m_model.language, 3) - 1]));
     for (int i = 0; i < 3; ++i) {
         m_options[i]->setVisible(m_model.optionsShown);
         m_flags[i]->setVisible(m_model.optionsShown);

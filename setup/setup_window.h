@@ -29,6 +29,9 @@ public:
     SetupWindow(InstallerModel &model, QWidget *parent = nullptr);
     void sync();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     InstallerModel &m_model;
     QRadioButton *m_options[3];
@@ -36,6 +39,7 @@ private:
     QLabel *m_message;
     QLabel *m_folder;
     QPushButton *m_ok;
+    QPushButton *m_cancel;
 };
 
 } // namespace cinemoto

@@ -127,7 +127,34 @@ TEST_F(About, TwentySixCharactersWithoutTheCodeBeepOnce)
     type(about, "abcdefghijklmnopqrstuvwyzab"); // 26 characters, no 'x'
     EXPECT_EQ(fakes.messageBox.beeps, 1);
     EXPECT_TRUE(about.typed().size() <= 1);
+}
+
+TEST_F(About, NoMadeUpMailAddressIsShownOrWrittenTo)
+{
+    start(1);
+    AboutModel about(fakes.all(), TextCatalogue::builtIn(), form->lang, form->solutionsMode);
+    about.Form_Load();
+    EXPECT_FALSE(about.lblCorreu.visible);
+    EXPECT_FALSE(about.lblCorreu.caption.contains(QStringLiteral("example")));
     about.lblCorreu_Click();
-    ASSERT_EQ(fakes.shell.urls.size(), 1);
-    EXPECT_TRUE(fakes.shell.urls[0].startsWith(QStringLiteral("mailto:")));
+    EXPECT_TRUE(fakes.shell.urls.empty());
+}
+
+TEST(PlatformWording, NoTextOrReadMeNamesAnotherSystemsPrograms)
+{
+    const QStringList foreign = {QStringLiteral("Windows"), QStringLiteral("Notepad"), QStringLiteral(".exe")};
+    const TextCatalogue &texts = TextCatalogue::builtIn();
+    for (int id : texts.ids()) {
+        if (id >= 2000) // the quiz banks
+            continue;
+        for (const QString &word : foreign)
+            EXPECT_FALSE(texts.text(id).contains(word)) << id << ": " << texts.text(id).toStdString();
+    }
+    for (const char *name : {"readme.txt", "llegiume.txt", "leame.txt", "cinemoto.hlp"}) {
+        QFile file(QStringLiteral(CINEMOTO_SOURCE_DIR "/resources/medium/") + QString::fromLatin1(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QString &word : foreign)
+            EXPECT_FALSE(text.contains(word)) << name << " names " << word.toStdString();
+    }
 }

@@ -35,7 +35,7 @@ TEST_F(Animation, SpurGearPhaseWrapsAfter63Ticks)
     const Shape &tooth = p.sharodames1[4];
     EXPECT_NEAR(std::hypot(tooth.left + 128 - 1950, tooth.top + 128 - 1515), 555, 1.0);
     const Shape &big = p.sharodames2[17];
-    EXPECT_NEAR(std::hypot(big.left + 128 - 3750, big.top + 128 - 1515), 1125, 2.0);
+    EXPECT_NEAR(std::hypot(big.left + 128 - 3795, big.top + 128 - 1515), 1125, 2.0);
 }
 
 TEST_F(Animation, MeshingWheelsTurnOppositeWays)

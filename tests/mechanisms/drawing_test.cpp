@@ -52,13 +52,13 @@ TEST_F(Drawing, TheChangeSequenceAlwaysLeavesThePlainPicture)
     EXPECT_TRUE(c().imgMeca.pictureMirrored);
     EXPECT_EQ(form->drawing.motionSign, -1);
     EXPECT_DOUBLE_EQ(form->drawing.centres[12][1], 3120);
-    EXPECT_DOUBLE_EQ(form->drawing.idlerPhase, 0.05);
+    EXPECT_DOUBLE_EQ(form->drawing.idlerPhase, 0.0);
     form->selectOption(c().optsistema[13]);
     form->selectOption(c().optsistema[12]);
     EXPECT_FALSE(form->drawing.mirrored);
     EXPECT_FALSE(c().imgMeca.pictureMirrored);
     EXPECT_DOUBLE_EQ(form->drawing.centres[12][1], 2550);
-    EXPECT_DOUBLE_EQ(form->drawing.centres[12][3], 1005);
+    EXPECT_DOUBLE_EQ(form->drawing.centres[12][3], 975);
     EXPECT_DOUBLE_EQ(form->drawing.idlerPhase, 0.2);
     EXPECT_EQ(form->drawing.motionSign, -1); // not reset by a change of mechanism
 }

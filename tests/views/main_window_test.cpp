@@ -71,7 +71,7 @@ TEST_F(MainWindow, EveryControlHasAWidgetWithItsNameAndAnAccessibleName)
     EXPECT_EQ(view->windowTitle(), QStringLiteral("Cinemoto 3.2"));
     EXPECT_EQ(widget<QToolButton>(c().cmdNet)->accessibleName(), QStringLiteral("Internet"));
     EXPECT_EQ(widget<QToolButton>(c().cmdCalculadora)->accessibleName(),
-              QStringLiteral("Obre la calculadora per defecte de Windows"));
+              QStringLiteral("Obre la calculadora de l'escriptori"));
 }
 
 TEST_F(MainWindow, MenusCarryTheirShortcutsAndTicks)
