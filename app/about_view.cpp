@@ -65,6 +65,7 @@ AboutView::AboutView(AboutModel &model, QWidget *parent) : QDialog(parent), m_mo
     underlined.setUnderline(true);
     m_mail->setFont(underlined);
     bottom->addWidget(m_mail, 1);
+    bottom->addStretch(1); // OK keeps its size when there is no mail line
     auto *ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);

@@ -238,11 +238,19 @@ void HelpWindow::placeBeside(QWidget *anchor)
 void HelpWindow::showTopic(const QString &helpFile, int topic)
 {
     QWidget *asking = QApplication::activeWindow();
+    // A question box blocks every window but its own: help opened earlier over another
+    // window could not be used, so it opens again over the box.
+    const bool question = asking && asking != s_window && asking->isModal();
+    if (s_window && question && s_window->parentWidget() != asking) {
+        s_window->hide();
+        s_window->deleteLater();
+        s_window = nullptr;
+    }
     const bool fresh = !s_window || !s_window->isVisible();
     if (!s_window)
         s_window = new HelpWindow(asking);
     s_window->load(helpFile, topic);
-    if (fresh && asking && asking != s_window)
+    if ((fresh || question) && asking && asking != s_window)
         s_window->placeBeside(asking);
     s_window->show();
     s_window->raise();

@@ -115,6 +115,7 @@ TEST_F(SetupWindowTest, ArrowKeysChooseAndCancelLeavesWithoutInstalling)
 TEST_F(SetupWindowTest, EscapeLeavesAndTheWindowHasTheProgramIcon)
 {
     EXPECT_FALSE(window->windowIcon().isNull());
+    saveScreenshot(window->grab().toImage(), QStringLiteral("setup_window"));
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(model->stage, 1);
