@@ -10,12 +10,14 @@
 #include "support/qt_app.h"
 
 #include "app/contrast.h"
+#include "app/pictures.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QPushButton>
@@ -383,4 +385,32 @@ TEST_F(SecondaryWindows, FixedWindowsOfferNoMaximiseAndLineUpTheirNumbers)
     resultView->close();
     listView->close();
     quizView->close();
+}
+
+TEST_F(SecondaryWindows, AboutAndTheSoundIconReadOnLightAndDarkDesktops)
+{
+    for (bool dark : {false, true}) {
+        PaletteScope palette(dark ? darkPalette() : QApplication::palette());
+        start(3);
+        form->solutionsMode = true; // the teacher's red line is shown
+        AboutModel about(fakes.all(), TextCatalogue::builtIn(), form->lang, form->solutionsMode);
+        AboutView view(about);
+        view.show();
+        auto *solutions = view.findChild<QLabel *>(QStringLiteral("lblSolucionari"));
+        ASSERT_TRUE(solutions && solutions->isVisible());
+        EXPECT_GE(textContrast(solutions), 4.5) << (dark ? "dark" : "light");
+        saveScreenshot(view.grab().toImage(), dark ? QStringLiteral("about_dark_en") : QStringLiteral("about_solutions_en"));
+        // The sound button's picture stands out from the window behind it.
+        const QColor back = QApplication::palette().color(QPalette::Button);
+        QImage icon(48, 48, QImage::Format_ARGB32);
+        icon.fill(back);
+        QPainter p(&icon);
+        toolIcon(QStringLiteral("sound")).paint(&p, icon.rect());
+        p.end();
+        double best = 1;
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                best = std::max(best, contrastRatio(icon.pixelColor(x, y), back));
+        EXPECT_GE(best, 4.5) << (dark ? "sound icon on dark" : "sound icon on light");
+    }
 }
