@@ -291,7 +291,9 @@ TEST_F(SecondaryWindows, TheQuizIsTakenWithTheKeyboardAlone)
     for (int k = 1; k < wrong; ++k)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), quizAnswer(view, wrong));
+    saveScreenshot(view->grab().toImage(), QStringLiteral("quiz_keyboard_answer_focus"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    saveScreenshot(view->grab().toImage(), QStringLiteral("quiz_keyboard_ask_focus"));
     EXPECT_TRUE(quiz.answered);
     EXPECT_EQ(quiz.lblLesfetes.caption, QStringLiteral("1"));
     EXPECT_EQ(quiz.lblLescorrectes.caption, QStringLiteral("0"));
