@@ -1,4 +1,6 @@
 #include <QFont>
+#include "app/formulari_view.h"
+#include "exams/exam_views.h"
 #include "exams/exam_windows.h"
 #include "exams/record_file.h"
 #include "printing/exam_printouts.h"
@@ -10,7 +12,11 @@
 #include <QDir>
 #include <QFont>
 #include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrintPreviewWidget>
+#include <QToolButton>
 
 using namespace cinemoto;
 using namespace cinemoto::test;
@@ -25,7 +31,14 @@ protected:
     QtPrinter printer;
     QStringList asked; // suggested paths of the PDF dialogs
 
-    void SetUp() override { app(); }
+    void SetUp() override
+    {
+        app();
+        // The print plugin of this build, wherever the test is started from.
+        if (qEnvironmentVariableIsEmpty("CINEMOTO_PLUGIN_DIR"))
+            qputenv("CINEMOTO_PLUGIN_DIR", QByteArray(CINEMOTO_PRINTOUT_DIR "/../program"));
+        printer.pluginFile = QString::fromLocal8Bit(qgetenv("CINEMOTO_PLUGIN_DIR")) + QStringLiteral("/cinemoto-print.so");
+    }
 
     void startWithRealPrinter(int language)
     {
@@ -76,6 +89,8 @@ TEST_F(RealPrinting, ThePdfPathWritesTheThreePrintoutsInEachLanguage)
         const QString tag = QString::fromLatin1(languages[language - 1]);
         form->optSistema_Click(1); // spur gears: picture and drawn teeth
         form->cmdNou_Click();
+        for (int tick = 0; tick < 10; ++tick) // the teeth stand where the screen shows them
+            form->timAnima_Timer();
         saveAs(folder + QStringLiteral("/exercise-%1.pdf").arg(tag),
                [&] { printExerciseSheet(*form, Target::PdfFile); });
 
@@ -125,7 +140,7 @@ TEST_F(RealPrinting, AFailedPrintReachesThePupil)
     fakes.messageBox.shown.clear();
     printer.choosePdfFile = [](const QString &, const QString &) { return QString(); };
     printExerciseSheet(*form, Target::PdfFile);
-    EXPECT_TRUE(fakes.messageBox.shown.empty());
+    EXPECT_TRUE(fakes.messageBox.shown.empty()) << fakes.messageBox.shown.front().text.toStdString();
 }
 
 TEST_F(RealPrinting, ThePreviewShowsOnePageUnderItsTitle)
@@ -143,4 +158,40 @@ TEST_F(RealPrinting, ThePreviewShowsOnePageUnderItsTitle)
     EXPECT_EQ(pages, 1);
     EXPECT_EQ(title, form->text(531));
     EXPECT_TRUE(fakes.messageBox.shown.empty()); // closing the preview is not a failure
+}
+
+TEST_F(RealPrinting, PreviewAndPdfStandBesideEveryPrintButton)
+{
+    startWithRealPrinter(2);
+    FormulariView view(*form);
+    QMenu *options = view.menuBar()->findChild<QMenu *>(QStringLiteral("menOpcions"));
+    ASSERT_NE(options, nullptr);
+    QStringList texts;
+    for (QAction *action : options->actions())
+        texts << action->text();
+    const qsizetype print = texts.indexOf(c().menImprimir.caption);
+    ASSERT_GE(print, 0);
+    EXPECT_EQ(texts.value(print + 1), form->text(510));
+    EXPECT_EQ(texts.value(print + 2), form->text(511));
+    auto *printButton = view.findChild<QToolButton *>(QStringLiteral("cmdPrint"));
+    ASSERT_TRUE(printButton && printButton->menu());
+    EXPECT_EQ(printButton->menu()->actions().size(), 2);
+
+    // The menu's PDF item writes the sheet; the language switch follows on the items.
+    const QString path = QStringLiteral(CINEMOTO_PRINTOUT_DIR "/from-menu.pdf");
+    QDir().mkpath(QStringLiteral(CINEMOTO_PRINTOUT_DIR));
+    QFile::remove(path);
+    printer.choosePdfFile = [path](const QString &, const QString &) { return path; };
+    printButton->menu()->actions().at(1)->trigger();
+    EXPECT_TRUE(QFileInfo(path).size() > 0);
+    form->menLlengua_Click(3);
+    view.sync();
+    EXPECT_EQ(printButton->menu()->actions().at(0)->text(), QStringLiteral("Print preview…"));
+
+    ExamsTakenModel list(*form);
+    ExamsTakenView listView(list);
+    auto *more = listView.findChild<QToolButton *>(QStringLiteral("printChoicesButton"));
+    ASSERT_TRUE(more && more->menu());
+    EXPECT_EQ(more->menu()->actions().at(1)->text(), QStringLiteral("Save as PDF…"));
+    EXPECT_FALSE(more->toolTip().isEmpty());
 }
