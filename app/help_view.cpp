@@ -199,37 +199,50 @@ void HelpWindow::forward()
 
 void HelpWindow::placeBeside(QWidget *anchor)
 {
-    // The question stays in sight: the help goes into the largest free part of the screen
-    // beside the window that asked (and the main window behind it when there is room).
+    // The question stays in sight: the help goes beside the window that asked, where it
+    // covers least of the main window behind it, in a part of the screen big enough.
     QScreen *screen = anchor->screen();
     if (!screen)
         return;
     const QRect free = screen->availableGeometry();
     const QSize least(380, 300);
+    QWidget *behind = anchor->parentWidget() ? anchor->parentWidget()->window() : nullptr;
+    const QRect mainArea = behind ? behind->frameGeometry() : QRect();
     QList<QRect> avoid{anchor->frameGeometry()};
-    if (QWidget *behind = anchor->parentWidget() ? anchor->parentWidget()->window() : nullptr)
-        avoid.prepend(anchor->frameGeometry().united(behind->frameGeometry()));
+    if (behind)
+        avoid.prepend(anchor->frameGeometry().united(mainArea));
+    const auto covered = [&mainArea](const QRect &r) {
+        const QRect both = r.intersected(mainArea);
+        return both.isEmpty() ? qint64(0) : qint64(both.width()) * both.height();
+    };
+    const QSize frame = frameGeometry().size() - size();
     for (const QRect &busy : avoid) {
         const QRect sides[] = {QRect(QPoint(busy.right() + 1, free.top()), free.bottomRight()),
                                QRect(free.topLeft(), QPoint(busy.left() - 1, free.bottom())),
                                QRect(QPoint(free.left(), busy.bottom() + 1), free.bottomRight()),
                                QRect(free.topLeft(), QPoint(free.right(), busy.top() - 1))};
         QRect best;
+        qint64 bestCover = 0;
         for (const QRect &side : sides) {
             const QRect room = side.intersected(free);
-            if (room.width() >= least.width() && room.height() >= least.height()
-                && qint64(room.width()) * room.height() > qint64(best.width()) * best.height())
-                best = room;
+            if (room.width() < least.width() || room.height() < least.height())
+                continue;
+            // Where the window will stand in this room.
+            const QSize wanted = QSize(720, 560).boundedTo(room.size() - frame);
+            const int y = qBound(room.top(), anchor->frameGeometry().top(),
+                                 room.bottom() - wanted.height() - frame.height());
+            const int x = room.left() == free.left() && room.right() < free.right()
+                ? room.right() - wanted.width() - frame.width() // left of the box: hug it
+                : room.left();
+            const QRect placed(QPoint(x, y), wanted + frame);
+            if (!best.isValid() || covered(placed) < bestCover) {
+                best = placed;
+                bestCover = covered(placed);
+            }
         }
         if (best.isValid()) {
-            // The frame takes a little more than the window itself.
-            const QSize frame = frameGeometry().size() - size();
-            const QSize wanted = QSize(720, 560).boundedTo(best.size() - frame);
-            resize(wanted);
-            const int x = best.left() + (best.width() - wanted.width() - frame.width()) / 2;
-            const int y = qBound(best.top(), anchor->frameGeometry().top(),
-                                 best.bottom() - wanted.height() - frame.height());
-            move(x, y);
+            resize(best.size() - frame);
+            move(best.topLeft());
             return;
         }
     }
