@@ -191,7 +191,7 @@ ExamsTakenView::ExamsTakenView(ExamsTakenModel &model, QWidget *parent) : TwipsD
     connect(this, &QDialog::finished, this, [this] { m_model.Form_Unload(); });
     m_model.Form_Load();
     // Where the list comes from, for the teacher who looks for the file.
-    setToolTip(m_model.folderText);
+    m_model.form.tooltip = m_model.folderText; // the window's own sync keeps it
     title->setToolTip(m_model.folderText);
     setAccessibleDescription(m_model.folderText);
     if (!m_model.problemText.isEmpty()) {
