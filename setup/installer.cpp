@@ -104,7 +104,8 @@ QStringList InstallerModel::alwaysCopied()
 {
     return {QStringLiteral("cinemoto"),    QStringLiteral("cinemoto.hlp"), QStringLiteral("recte.gif"),
             QStringLiteral("catala.gif"),  QStringLiteral("espanol.gif"),  QStringLiteral("english.gif"),
-            QStringLiteral("cinemoto.svg"), QStringLiteral("uninstall")};
+            QStringLiteral("cinemoto.svg"), QStringLiteral("uninstall"),    QStringLiteral("cinemoto-sound.so"),
+            QStringLiteral("cinemoto-print.so")};
 }
 
 QStringList InstallerModel::languageFiles(int language)
