@@ -355,8 +355,11 @@ TEST_F(SecondaryWindows, QuizAnswersReadOnLightAndDarkDesktops)
         quiz.cmdPregunta_Click();
         quiz.lblResposta_Click(quiz.rightAnswer == 1 ? 2 : 1);
         view->sync();
-        for (int k = 1; k <= 4; ++k)
-            EXPECT_GE(textContrast(quizAnswer(view, k)), 4.5) << (dark ? "dark, answer " : "light, answer ") << k;
+        for (int k = 1; k <= 4; ++k) {
+            auto *answer = view->findChild<QWidget *>(QStringLiteral("lblResposta_%1").arg(k));
+            ASSERT_NE(answer, nullptr);
+            EXPECT_GE(textContrast(answer), 4.5) << (dark ? "dark, answer " : "light, answer ") << k;
+        }
         EXPECT_GE(textContrast(view->findChild<QWidget *>(QStringLiteral("lblPregunta"))), 4.5);
         view->close();
     }
