@@ -87,7 +87,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     split->addWidget(m_contents);
     split->addWidget(m_browser);
     split->setStretchFactor(1, 1);
-    split->setSizes({190, 490});
+    split->setSizes({230, 470});
     split->setChildrenCollapsible(false);
     layout->addWidget(split, 1);
     // Links between topics stay in this window and are remembered for Back.

@@ -159,13 +159,13 @@ ExamsTakenView::ExamsTakenView(ExamsTakenModel &model, QWidget *parent) : TwipsD
     big.setPointSizeF(big.pointSizeF() * 1.3);
     title->setFont(big);
     label(model.lblElnom, 120, 600, 1815)->setFont(bold);
-    label(model.lblElspunts, 1980, 600, 800)->setFont(bold);
+    label(model.lblElspunts, 1980, 600, 720)->setFont(bold); // a gap before the dates
     label(model.lblEldia, 2820, 600, 1050)->setFont(bold);
     label(model.lblLahora, 3900, 600, 900)->setFont(bold);
     for (int i = 1; i <= 10; ++i) {
         const int top = 1080 + 300 * (i - 1);
         label(model.lblNom[std::size_t(i)], 120, top, 1815);
-        label(model.lblPunts[std::size_t(i)], 1980, top, 800);
+        label(model.lblPunts[std::size_t(i)], 1980, top, 720);
         label(model.lblDia[std::size_t(i)], 2820, top, 1050);
         label(model.lblHora[std::size_t(i)], 3900, top, 900);
     }

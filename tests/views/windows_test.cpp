@@ -419,3 +419,27 @@ TEST_F(SecondaryWindows, AboutAndTheSoundIconReadOnLightAndDarkDesktops)
         EXPECT_GE(best, 4.5) << (dark ? "sound icon on dark" : "sound icon on light");
     }
 }
+
+TEST_F(SecondaryWindows, ScreenshotsUnderADarkPalette)
+{
+    PaletteScope palette(darkPalette());
+    start(1);
+    fillExam();
+    ExamResultModel result(*form);
+    auto *resultView = new ExamResultView(result);
+    resultView->show();
+    // The blue exam windows keep their own colours on a dark desktop.
+    EXPECT_EQ(resultView->palette().color(QPalette::Window), QColor::fromRgba(result.form.backColor));
+    saveScreenshot(resultView->grab().toImage(), QStringLiteral("exam_result_dark_ca"));
+    resultView->close();
+    ExamsTakenModel list(*form);
+    auto *listView = new ExamsTakenView(list);
+    listView->show();
+    saveScreenshot(listView->grab().toImage(), QStringLiteral("exams_taken_dark_ca"));
+    listView->close();
+    HelpWindow::showTopic(QStringLiteral("/nonexistent/cinemoto.hlp"), 62);
+    HelpWindow *help = openHelp();
+    ASSERT_NE(help, nullptr);
+    saveScreenshot(help->grab().toImage(), QStringLiteral("help_dark_62"));
+    help->close();
+}
