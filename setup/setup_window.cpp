@@ -97,20 +97,7 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
     // Leaving keeps whatever was already done, as closing the window does.
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_ok, &QPushButton::clicked, this, [this] {
-        m_model.cmdOK_Click();
-        if (!m_model.error.isEmpty() && m_model.stage == 2) {
-            static const char *const failed[] = {"No s'ha pogut instal·lar el programa:",
-                                                 "No se ha podido instalar el programa:",
-                                                 "Cinemoto could not be installed:"};
-            QMessageBox::warning(this, QStringLiteral("Cinemoto 3.2"),
-                                 QString::fromUtf8(failed[qBound(1, m_model.language, 3) - 1]) + QLatin1Char('\n')
-                                     + m_model.error);
-        }
-        if (m_model.finished)
-            QApplication::quit();
-        sync();
-    });
+    connect(m_ok, &QPushButton::clicked, this, &SetupWindow::okClicked);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_ok);
@@ -120,6 +107,22 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
     m_model.Form_Load();
     sync();
     m_ok->setFocus();
+}
+
+void SetupWindow::okClicked()
+{
+    m_model.cmdOK_Click();
+    if (!m_model.error.isEmpty() && m_model.stage == 2) {
+        static const char *const failed[] = {"No s'ha pogut instal·lar el programa:",
+                                             "No se ha podido instalar el programa:",
+                                             "Cinemoto could not be installed:"};
+        QMessageBox::warning(this, QStringLiteral("Cinemoto 3.2"),
+                             QString::fromUtf8(failed[qBound(1, m_model.language, 3) - 1]) + QLatin1Char('\n')
+                                 + m_model.error);
+    }
+    if (m_model.finished)
+        QApplication::quit();
+    sync();
 }
 
 void SetupWindow::keyPressEvent(QKeyEvent *event)

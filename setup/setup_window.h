@@ -33,6 +33,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // One stage of the installation, as the OK button's click.
+    void okClicked();
+
     InstallerModel &m_model;
     QRadioButton *m_options[3];
     QLabel *m_flags[3];
