@@ -245,3 +245,14 @@ TEST_F(Printouts, TheListIsATableOfTheTenRecords)
     EXPECT_FALSE(p.lastRowIsTotal);
     EXPECT_FALSE(p.picture.has_value());
 }
+
+TEST_F(Printouts, PrintingWithNoExerciseRunningLeavesTheAnswerControlsHidden)
+{
+    start(2);
+    ASSERT_FALSE(c().txtSolucio.visible || c().cmdFet.visible || c().lblSolucio.visible);
+    fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
+    form->cmdPrint_Click();
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    EXPECT_FALSE(c().txtSolucio.visible || c().cmdFet.visible || c().lblSolucio.visible);
+    EXPECT_TRUE(c().cmdNou.enabled);
+}
