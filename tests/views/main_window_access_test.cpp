@@ -2,6 +2,7 @@
 #include "app/formulari_view.h"
 #include "mechanisms/picture_view.h"
 #include "support/form_fixture.h"
+#include "support/main_window_fixture.h"
 #include "support/qt_app.h"
 
 #include <QAccessible>
@@ -23,17 +24,12 @@ namespace {
 const char *const kNames[] = {"", "ca", "es", "en"};
 }
 
-class MainWindowAccess : public FormFixture
+class MainWindowAccess : public MainWindowFixture
 {
 protected:
-    std::unique_ptr<FormulariView> view;
     void open(int language = 1)
     {
-        app();
-        start(language);
-        view = std::make_unique<FormulariView>(*form);
-        view->resize(1024, 700);
-        view->show();
+        showMainWindow(language, QSize(1024, 700));
         QApplication::setActiveWindow(view.get());
         view->tick();
         QApplication::processEvents();

@@ -1,6 +1,7 @@
 #include "app/formulari_view.h"
 #include "mechanisms/picture_view.h"
 #include "support/form_fixture.h"
+#include "support/main_window_fixture.h"
 #include "support/qt_app.h"
 
 #include <QAbstractButton>
@@ -50,16 +51,12 @@ void expectNothingCut(QWidget *window, const std::string &where)
 
 } // namespace
 
-class MainWindowFit : public FormFixture
+class MainWindowFit : public MainWindowFixture
 {
 protected:
-    std::unique_ptr<FormulariView> view;
     void open(int language)
     {
-        app();
-        start(language);
-        view = std::make_unique<FormulariView>(*form);
-        view->show();
+        showMainWindow(language);
         QApplication::processEvents();
     }
     // An exercise started as the Exercise button does, with its first answer judged wrong

@@ -4,6 +4,7 @@
 #include "exams/record_file.h"
 #include "mechanisms/picture_view.h"
 #include "support/form_fixture.h"
+#include "support/main_window_fixture.h"
 #include "support/qt_app.h"
 
 #include <QAction>
@@ -20,17 +21,12 @@
 using namespace cinemoto;
 using namespace cinemoto::test;
 
-class MainWindow : public FormFixture
+class MainWindow : public MainWindowFixture
 {
 protected:
-    std::unique_ptr<FormulariView> view;
     void open(int language)
     {
-        app();
-        start(language);
-        view = std::make_unique<FormulariView>(*form);
-        view->resize(960, 640);
-        view->show();
+        showMainWindow(language, QSize(960, 640));
         view->tick();
         QApplication::processEvents();
     }
