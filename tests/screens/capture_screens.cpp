@@ -198,12 +198,15 @@ void captureOtherWindows(Capture &capture)
     }
     for (int topic : {5, 167, 258, 484}) {
         HelpWindow::showTopic(QStringLiteral("/nonexistent/cinemoto.hlp"), topic);
+        QWidget *help = nullptr;
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QLatin1String("helpWindow") && w->isVisible()) {
-                w->resize(720, 520);
-                capture.save(w, QStringLiteral("help_%1").arg(topic));
-                w->close();
-            }
+            if (w->objectName() == QLatin1String("helpWindow") && w->isVisible())
+                help = w;
+        }
+        if (help) {
+            help->resize(720, 520);
+            capture.save(help, QStringLiteral("help_%1").arg(topic));
+            closeNow(help);
         }
     }
 }
