@@ -6,34 +6,34 @@ AboutModel::AboutModel(const Services &services, const TextCatalogue &texts, Lan
                        bool &solutionsMode)
     : m_services(services), m_texts(texts), m_lang(lang), m_solutionsMode(solutionsMode)
 {
-    form.name = QStringLiteral("frmAbout");
-    lblVersion.name = QStringLiteral("lblVersion");
-    lblBasic.name = QStringLiteral("lblBasic");
-    lblSolucionari.name = QStringLiteral("lblSolucionari");
-    lblSolucionari.visible = false;
-    linLinea.name = QStringLiteral("linLinea");
-    linLinea2.name = QStringLiteral("linLinea2");
-    lblCorreu.name = QStringLiteral("lblCorreu");
-    lblCorreu.caption = QString::fromLatin1(mailAddress);
-    lblCorreu.visible = !lblCorreu.caption.isEmpty();
-    cmdOK.name = QStringLiteral("cmdOK");
-    cmdOK.caption = QStringLiteral("OK");
+    window.name = QStringLiteral("aboutWindow");
+    versionLabel.name = QStringLiteral("versionLabel");
+    basicLabel.name = QStringLiteral("basicLabel");
+    solutionsModeLabel.name = QStringLiteral("solutionsModeLabel");
+    solutionsModeLabel.visible = false;
+    upperLine.name = QStringLiteral("upperLine");
+    lowerLine.name = QStringLiteral("lowerLine");
+    mailLabel.name = QStringLiteral("mailLabel");
+    mailLabel.caption = QString::fromLatin1(mailAddress);
+    mailLabel.visible = !mailLabel.caption.isEmpty();
+    okButton.name = QStringLiteral("okButton");
+    okButton.caption = QStringLiteral("OK");
 }
 
-void AboutModel::Form_Load()
+void AboutModel::load()
 {
     useProgramHelpFile(m_services);
-    form.caption = text(381);
-    lblVersion.caption = text(382);
-    lblBasic.caption = text(383);
-    lblSolucionari.caption = text(384);
+    window.caption = text(381);
+    versionLabel.caption = text(382);
+    basicLabel.caption = text(383);
+    solutionsModeLabel.caption = text(384);
     if (m_solutionsMode) {
-        lblSolucionari.visible = true;
-        linLinea.visible = linLinea2.visible = false;
+        solutionsModeLabel.visible = true;
+        upperLine.visible = lowerLine.visible = false;
     }
 }
 
-void AboutModel::Form_KeyPress(int key)
+void AboutModel::onKeyTyped(int key)
 {
     const QChar typed(char16_t(key & 0xFFFF));
     if (typed == QLatin1Char(accessCode[0]))
@@ -42,8 +42,8 @@ void AboutModel::Form_KeyPress(int key)
         m_buffer += typed;
     if (m_buffer == QLatin1String(accessCode)) {
         m_solutionsMode = true;
-        linLinea.visible = linLinea2.visible = false;
-        lblSolucionari.visible = true;
+        upperLine.visible = lowerLine.visible = false;
+        solutionsModeLabel.visible = true;
     }
     if (m_buffer.size() > bufferLimit) {
         m_services.messageBox->beep();
@@ -51,9 +51,9 @@ void AboutModel::Form_KeyPress(int key)
     }
 }
 
-void AboutModel::lblCorreu_Click()
+void AboutModel::onMailClicked()
 {
-    if (!lblCorreu.visible)
+    if (!mailLabel.visible)
         return;
     m_services.shell->openUrl(QStringLiteral("mailto:") + QString::fromLatin1(mailAddress));
 }

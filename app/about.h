@@ -18,11 +18,11 @@ public:
 
     AboutModel(const Services &services, const TextCatalogue &texts, LanguageBases lang, bool &solutionsMode);
 
-    Control form, lblVersion, lblBasic, lblSolucionari, linLinea, linLinea2, lblCorreu, cmdOK;
+    Control window, versionLabel, basicLabel, solutionsModeLabel, upperLine, lowerLine, mailLabel, okButton;
 
-    void Form_Load();
-    void Form_KeyPress(int key);
-    void lblCorreu_Click();
+    void load();
+    void onKeyTyped(int key);
+    void onMailClicked();
     const QString &typed() const { return m_buffer; }
 
 private:

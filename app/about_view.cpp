@@ -17,7 +17,7 @@ namespace cinemoto {
 
 AboutView::AboutView(AboutModel &model, QWidget *parent) : QDialog(parent), m_model(model)
 {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("aboutWindow"));
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
     auto *image = new QLabel;
@@ -32,20 +32,20 @@ AboutView::AboutView(AboutModel &model, QWidget *parent) : QDialog(parent), m_mo
     title->setFont(big);
     texts->addWidget(title);
     m_version = new QLabel;
-    m_version->setObjectName(QStringLiteral("lblVersion"));
+    m_version->setObjectName(QStringLiteral("versionLabel"));
     m_basic = new QLabel;
-    m_basic->setObjectName(QStringLiteral("lblBasic"));
+    m_basic->setObjectName(QStringLiteral("basicLabel"));
     texts->addWidget(m_version);
     texts->addWidget(m_basic);
     texts->addStretch(1);
     top->addLayout(texts, 1);
     layout->addLayout(top);
     m_line1 = new QFrame;
-    m_line1->setObjectName(QStringLiteral("linLinea"));
+    m_line1->setObjectName(QStringLiteral("upperLine"));
     m_line1->setFrameShape(QFrame::HLine);
     layout->addWidget(m_line1);
     m_solutions = new QLabel;
-    m_solutions->setObjectName(QStringLiteral("lblSolucionari"));
+    m_solutions->setObjectName(QStringLiteral("solutionsModeLabel"));
     QFont bold = m_solutions->font();
     bold.setBold(true);
     m_solutions->setFont(bold);
@@ -54,12 +54,12 @@ AboutView::AboutView(AboutModel &model, QWidget *parent) : QDialog(parent), m_mo
     m_solutions->setSizePolicy(keep);
     layout->addWidget(m_solutions);
     m_line2 = new QFrame;
-    m_line2->setObjectName(QStringLiteral("linLinea2"));
+    m_line2->setObjectName(QStringLiteral("lowerLine"));
     m_line2->setFrameShape(QFrame::HLine);
     layout->addWidget(m_line2);
     auto *bottom = new QHBoxLayout;
     m_mail = new QLabel;
-    m_mail->setObjectName(QStringLiteral("lblCorreu"));
+    m_mail->setObjectName(QStringLiteral("mailLabel"));
     m_mail->setCursor(Qt::PointingHandCursor);
     QFont underlined = m_mail->font();
     underlined.setUnderline(true);
@@ -67,12 +67,12 @@ AboutView::AboutView(AboutModel &model, QWidget *parent) : QDialog(parent), m_mo
     bottom->addWidget(m_mail, 1);
     bottom->addStretch(1); // OK keeps its size when there is no mail line
     auto *ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     bottom->addWidget(ok);
     layout->addLayout(bottom);
-    m_model.Form_Load();
+    m_model.load();
     for (QWidget *w : findChildren<QWidget *>())
         w->installEventFilter(this);
     installEventFilter(this);
@@ -81,15 +81,15 @@ AboutView::AboutView(AboutModel &model, QWidget *parent) : QDialog(parent), m_mo
 
 void AboutView::sync()
 {
-    setWindowTitle(m_model.form.caption);
-    m_version->setText(m_model.lblVersion.caption);
-    m_basic->setText(m_model.lblBasic.caption);
-    m_solutions->setText(m_model.lblSolucionari.caption);
-    m_solutions->setVisible(m_model.lblSolucionari.visible);
-    m_line1->setVisible(m_model.linLinea.visible);
-    m_line2->setVisible(m_model.linLinea2.visible);
-    m_mail->setText(m_model.lblCorreu.caption);
-    m_mail->setVisible(m_model.lblCorreu.visible);
+    setWindowTitle(m_model.window.caption);
+    m_version->setText(m_model.versionLabel.caption);
+    m_basic->setText(m_model.basicLabel.caption);
+    m_solutions->setText(m_model.solutionsModeLabel.caption);
+    m_solutions->setVisible(m_model.solutionsModeLabel.visible);
+    m_line1->setVisible(m_model.upperLine.visible);
+    m_line2->setVisible(m_model.lowerLine.visible);
+    m_mail->setText(m_model.mailLabel.caption);
+    m_mail->setVisible(m_model.mailLabel.visible);
     // The teacher's red and the link's blue, readable on a light or a dark desktop.
     const QPalette window = palette();
     QPalette red = m_solutions->palette();
@@ -109,11 +109,11 @@ bool AboutView::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && watched == first) {
         const QString typed = static_cast<QKeyEvent *>(event)->text();
         if (!typed.isEmpty() && typed.at(0).isPrint()) {
-            m_model.Form_KeyPress(typed.at(0).unicode());
+            m_model.onKeyTyped(typed.at(0).unicode());
             sync();
         }
     } else if (watched == m_mail && event->type() == QEvent::MouseButtonRelease) {
-        m_model.lblCorreu_Click();
+        m_model.onMailClicked();
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -1,6 +1,6 @@
 #include "app/first_frame.h"
-#include "app/formulari.h"
-#include "app/formulari_view.h"
+#include "app/main_window_model.h"
+#include "app/main_window_view.h"
 #include "app/pictures.h"
 #include "app/platform/qt_services.h"
 #include "app/textcatalogue.h"
@@ -18,9 +18,9 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(cinemoto::toolIcon(QStringLiteral("cinemoto")));
 
     cinemoto::QtServices services;
-    cinemoto::Formulari model(services.all(), cinemoto::TextCatalogue::builtIn());
-    model.Form_Load();
-    cinemoto::FormulariView window(model);
+    cinemoto::MainWindowModel model(services.all(), cinemoto::TextCatalogue::builtIn());
+    model.load();
+    cinemoto::MainWindowView window(model);
     services.messageBox.setParent(&window);
     services.messageBox.beforeShow = [&window] { window.sync(); };
     services.messageBox.language = [&model] { return model.lang.language; };

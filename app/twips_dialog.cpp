@@ -8,8 +8,8 @@ namespace cinemoto {
 QWidget *TwipsDialog::place(QWidget *widget, Control &control, int left, int top, int width, int height)
 {
     widget->setParent(this);
-    widget->setObjectName(control.index || control.name == QLatin1String("lblTemps")
-                                  || control.name == QLatin1String("lblPunt")
+    widget->setObjectName(control.index || control.name == QLatin1String("rowTimes")
+                                  || control.name == QLatin1String("rowPoints")
                               ? QStringLiteral("%1_%2").arg(control.name).arg(control.index)
                               : control.name);
     widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));

@@ -1,5 +1,5 @@
 // One animation step of the busiest mechanism, and one frame of the picture area.
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 #include "app/platform/qt_services.h"
 #include "mechanisms/animation.h"
 #include "mechanisms/picture_view.h"
@@ -32,16 +32,16 @@ static void PaintFrame(benchmark::State &state)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(argc, argv);
     QtServices services;
-    Formulari model(services.all(), TextCatalogue::builtIn());
-    model.Form_Load();
-    model.selectOption(model.c.opttipus[2]);
-    model.selectOption(model.c.optsistema[5]);
-    model.timAnima_Timer();
+    MainWindowModel model(services.all(), TextCatalogue::builtIn());
+    model.load();
+    model.selectOption(model.c.typeOptions[2]);
+    model.selectOption(model.c.mechanismOptions[5]);
+    model.onAnimationTick();
     PictureView view(model);
     const double scale = double(state.range(0));
     QImage image(QSize(int(379 * scale), int(208 * scale)), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        model.timAnima_Timer();
+        model.onAnimationTick();
         QPainter p(&image);
         view.paintScene(p, QSizeF(image.size()));
     }

@@ -3,8 +3,8 @@
 //   bench_trainer animate <seconds> <mechanism>...  CPU share while each mechanism moves
 //   bench_trainer windows <exams-taken times> <other times>  resident memory before and
 //       after opening and closing every window that many times
-#include "app/formulari.h"
-#include "app/formulari_view.h"
+#include "app/main_window_model.h"
+#include "app/main_window_view.h"
 #include "app/platform/qt_services.h"
 #include "app/textcatalogue.h"
 #include "mechanisms/catalogue.h"
@@ -93,9 +93,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     QtServices services;
-    Formulari model(services.all(), TextCatalogue::builtIn());
-    model.Form_Load();
-    FormulariView window(model);
+    MainWindowModel model(services.all(), TextCatalogue::builtIn());
+    model.load();
+    MainWindowView window(model);
     services.messageBox.setParent(&window);
     services.messageBox.beforeShow = [&window] { window.sync(); };
     window.resize(window.sizeHint().expandedTo(QSize(960, 640)));
@@ -106,8 +106,8 @@ int main(int argc, char *argv[])
         const int seconds = args.value(2).toInt();
         for (int i = 3; i < args.size(); ++i) {
             const int mechanism = args.value(i).toInt();
-            model.selectOption(model.c.opttipus[mechanismInfo(mechanism).type]);
-            model.selectOption(model.c.optsistema[mechanism]);
+            model.selectOption(model.c.typeOptions[mechanismInfo(mechanism).type]);
+            model.selectOption(model.c.mechanismOptions[mechanism]);
             window.sync();
             runFor(500);
             const double before = cpuSeconds();
@@ -126,11 +126,11 @@ int main(int argc, char *argv[])
         const auto action = [&window](const char *name) {
             return window.findChild<QAction *>(QString::fromLatin1(name));
         };
-        QAction *examsList = action("menRealitzats");
-        QAction *about = action("menAutor");
-        QAction *help = action("menContinguts");
-        auto *quiz = window.findChild<QPushButton *>(QStringLiteral("cmdTest"));
-        auto *print = window.findChild<QToolButton *>(QStringLiteral("cmdPrint"));
+        QAction *examsList = action("examsTakenItem");
+        QAction *about = action("aboutItem");
+        QAction *help = action("contentsItem");
+        auto *quiz = window.findChild<QPushButton *>(QStringLiteral("quizButton"));
+        auto *print = window.findChild<QToolButton *>(QStringLiteral("printButton"));
         QAction *preview = print && print->menu() ? print->menu()->actions().value(0) : nullptr;
         std::printf("windows found: exams-taken %d about %d help %d quiz %d preview %d\n", examsList != nullptr,
                     about != nullptr, help != nullptr, quiz != nullptr, preview != nullptr);

@@ -37,40 +37,40 @@ public:
 
 ExamResultView::ExamResultView(ExamResultModel &model, QWidget *parent) : TwipsDialog(parent), m_model(model)
 {
-    setObjectName(model.form.name);
+    setObjectName(model.window.name);
     setAttribute(Qt::WA_DeleteOnClose);
     QFont bold = font();
     bold.setBold(true);
     auto label = [this](Control &c, int left, int top, int width) {
         return static_cast<QLabel *>(place(new QLabel, c, left, top, width, 300));
     };
-    QLabel *title = label(model.lblTitol, 480, 120, 4400);
+    QLabel *title = label(model.titleLabel, 480, 120, 4400);
     QFont big = bold;
     big.setPointSizeF(big.pointSizeF() * 1.3);
     title->setFont(big);
-    for (auto [c, left, width] : {std::tuple{&model.lblExercici, 180, 1100}, std::tuple{&model.lblResultat, 1320, 1400},
-                                  std::tuple{&model.lblTempstit, 2760, 900}, std::tuple{&model.lblPunts, 3720, 1100}})
+    for (auto [c, left, width] : {std::tuple{&model.exerciseHeading, 180, 1100}, std::tuple{&model.resultHeading, 1320, 1400},
+                                  std::tuple{&model.timeHeading, 2760, 900}, std::tuple{&model.pointsHeading, 3720, 1100}})
         label(*c, left, 600, width)->setFont(bold);
     for (int i = 1; i <= 5; ++i) {
         const int top = 1080 + 360 * (i - 1);
-        label(model.lbl1[std::size_t(i)], 660, top, 500);
-        label(model.lblCorrecte[std::size_t(i)], 1260, top, 1500);
-        label(model.lblTemps[std::size_t(i)], 2820, top, 900);
-        label(model.lblPunt[std::size_t(i)], 3780, top, 1100);
+        label(model.rowNumbers[std::size_t(i)], 660, top, 500);
+        label(model.rowResults[std::size_t(i)], 1260, top, 1500);
+        label(model.rowTimes[std::size_t(i)], 2820, top, 900);
+        label(model.rowPoints[std::size_t(i)], 3780, top, 1100);
     }
-    label(model.lblTotal, 300, 3120, 1400)->setFont(bold);
-    label(model.lblTemps[0], 2820, 3120, 900)->setFont(bold);
-    label(model.lblPunt[0], 3780, 3120, 1100)->setFont(bold);
-    label(model.lblNom, 60, 3630, 1100)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_name = static_cast<QLineEdit *>(place(new QLineEdit, model.txtNom, 1200, 3600, 1695, 360));
+    label(model.totalLabel, 300, 3120, 1400)->setFont(bold);
+    label(model.rowTimes[0], 2820, 3120, 900)->setFont(bold);
+    label(model.rowPoints[0], 3780, 3120, 1100)->setFont(bold);
+    label(model.nameLabel, 60, 3630, 1100)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_name = static_cast<QLineEdit *>(place(new QLineEdit, model.nameBox, 1200, 3600, 1695, 360));
     m_name->setMaxLength(60);
     m_name->setValidator(new StorableNameValidator(m_name));
     m_name->installEventFilter(this);
-    connect(m_name, &QLineEdit::textEdited, this, [this](const QString &t) { m_model.txtNom.caption = t; });
+    connect(m_name, &QLineEdit::textEdited, this, [this](const QString &t) { m_model.nameBox.caption = t; });
     const std::pair<Control *, std::function<void()>> buttons[] = {
-        {&model.cmdAcceptar, [this] { m_model.cmdAcceptar_Click(); }},
-        {&model.cmdCancel, [this] { m_model.cmdCancel_Click(); }},
-        {&model.cmdPrint3, [this] { m_model.cmdPrint3_Click(); }}};
+        {&model.acceptButton, [this] { m_model.onAcceptClicked(); }},
+        {&model.leaveButton, [this] { m_model.onLeaveClicked(); }},
+        {&model.printButton, [this] { m_model.print(); }}};
     const int lefts[] = {2940, 3480, 4260};
     const int widths[] = {500, 740, 900};
     int i = 0;
@@ -81,7 +81,7 @@ ExamResultView::ExamResultView(ExamResultModel &model, QWidget *parent) : TwipsD
     }
     // Preview and PDF beside Print.
     QMenu *choices = printChoicesMenu(this, [this](PrinterService::Target target) {
-        handle([this, target] { m_model.cmdPrint3_Click(target); });
+        handle([this, target] { m_model.print(target); });
     });
     QToolButton *more = printChoicesButton(choices, m_model.mainWindow());
     more->setParent(this);
@@ -89,18 +89,18 @@ ExamResultView::ExamResultView(ExamResultModel &model, QWidget *parent) : TwipsD
     setFixedSize(px(5560), px(4200));
     useFixedFrame();
     // Escape closes a dialog without a close event: leaving then works as the exit button.
-    connect(this, &QDialog::finished, this, [this] { m_model.Form_Unload(); });
-    m_model.Form_Load();
+    connect(this, &QDialog::finished, this, [this] { m_model.onClosing(); });
+    m_model.load();
     sync();
-    if (m_model.txtNom.selLength)
+    if (m_model.nameBox.selLength)
         m_name->selectAll();
     m_name->setFocus();
 }
 
 void ExamResultView::sync()
 {
-    setWindowTitle(m_model.form.caption);
-    applyControlToWidget(m_model.form, this);
+    setWindowTitle(m_model.window.caption);
+    applyControlToWidget(m_model.window, this);
     syncAll();
 }
 
@@ -121,7 +121,7 @@ bool ExamResultView::eventFilter(QObject *watched, QEvent *event)
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             handle([this] {
                 int code = 13;
-                m_model.txtNom_KeyPress(code);
+                m_model.onNameKeyPressed(code);
             });
             return true;
         }
@@ -132,7 +132,7 @@ bool ExamResultView::eventFilter(QObject *watched, QEvent *event)
 void ExamResultView::closeEvent(QCloseEvent *event)
 {
     // The pupil may choose to stay rather than lose the exam.
-    m_model.Form_Unload();
+    m_model.onClosing();
     if (m_model.closed)
         event->accept();
     else
@@ -142,45 +142,45 @@ void ExamResultView::closeEvent(QCloseEvent *event)
 void ExamResultView::reject()
 {
     // Escape asks as the exit button does.
-    handle([this] { m_model.cmdCancel_Click(); });
+    handle([this] { m_model.onLeaveClicked(); });
 }
 
 ExamsTakenView::ExamsTakenView(ExamsTakenModel &model, QWidget *parent) : TwipsDialog(parent), m_model(model)
 {
-    setObjectName(model.form.name);
+    setObjectName(model.window.name);
     setAttribute(Qt::WA_DeleteOnClose);
     QFont bold = font();
     bold.setBold(true);
     auto label = [this](Control &c, int left, int top, int width) {
         return static_cast<QLabel *>(place(new QLabel, c, left, top, width, 290));
     };
-    QLabel *title = label(model.lblTitol, 480, 120, 4400);
+    QLabel *title = label(model.titleLabel, 480, 120, 4400);
     QFont big = bold;
     big.setPointSizeF(big.pointSizeF() * 1.3);
     title->setFont(big);
-    label(model.lblElnom, 120, 600, 1815)->setFont(bold);
-    label(model.lblElspunts, 1980, 600, 720)->setFont(bold); // a gap before the dates
-    label(model.lblEldia, 2820, 600, 1050)->setFont(bold);
-    label(model.lblLahora, 3900, 600, 900)->setFont(bold);
+    label(model.nameHeading, 120, 600, 1815)->setFont(bold);
+    label(model.pointsHeading, 1980, 600, 720)->setFont(bold); // a gap before the dates
+    label(model.dateHeading, 2820, 600, 1050)->setFont(bold);
+    label(model.timeHeading, 3900, 600, 900)->setFont(bold);
     for (int i = 1; i <= 10; ++i) {
         const int top = 1080 + 300 * (i - 1);
-        label(model.lblNom[std::size_t(i)], 120, top, 1815);
-        label(model.lblPunts[std::size_t(i)], 1980, top, 720);
-        label(model.lblDia[std::size_t(i)], 2820, top, 1050);
-        label(model.lblHora[std::size_t(i)], 3900, top, 900);
+        label(model.nameCells[std::size_t(i)], 120, top, 1815);
+        label(model.pointsCells[std::size_t(i)], 1980, top, 720);
+        label(model.dateCells[std::size_t(i)], 2820, top, 1050);
+        label(model.timeCells[std::size_t(i)], 3900, top, 900);
     }
-    auto *close = static_cast<QPushButton *>(place(new QPushButton, model.cmdAcceptar, 1320, 4140, 1000, 380));
-    auto *print = static_cast<QPushButton *>(place(new QPushButton, model.cmdPrint2, 2460, 4140, 1000, 380));
+    auto *close = static_cast<QPushButton *>(place(new QPushButton, model.acceptButton, 1320, 4140, 1000, 380));
+    auto *print = static_cast<QPushButton *>(place(new QPushButton, model.printButton, 2460, 4140, 1000, 380));
     connect(close, &QPushButton::clicked, this, [this] {
-        m_model.cmdAcceptar_Click();
+        m_model.onAcceptClicked();
         this->close();
     });
     connect(print, &QPushButton::clicked, this, [this] {
-        m_model.cmdPrint2_Click();
+        m_model.print();
         sync();
     });
     QMenu *choices = printChoicesMenu(this, [this](PrinterService::Target target) {
-        m_model.cmdPrint2_Click(target);
+        m_model.print(target);
         sync();
     });
     QToolButton *more = printChoicesButton(choices, m_model.mainWindow());
@@ -188,10 +188,10 @@ ExamsTakenView::ExamsTakenView(ExamsTakenModel &model, QWidget *parent) : TwipsD
     more->setGeometry(px(3470), px(4140), px(300), px(380));
     setFixedSize(px(4900), px(4700));
     useFixedFrame();
-    connect(this, &QDialog::finished, this, [this] { m_model.Form_Unload(); });
-    m_model.Form_Load();
+    connect(this, &QDialog::finished, this, [this] { m_model.onClosing(); });
+    m_model.load();
     // Where the list comes from, for the teacher who looks for the file.
-    m_model.form.tooltip = m_model.folderText; // the window's own sync keeps it
+    m_model.window.tooltip = m_model.folderText; // the window's own sync keeps it
     title->setToolTip(m_model.folderText);
     setAccessibleDescription(m_model.folderText);
     if (!m_model.problemText.isEmpty()) {
@@ -209,14 +209,14 @@ ExamsTakenView::ExamsTakenView(ExamsTakenModel &model, QWidget *parent) : TwipsD
 
 void ExamsTakenView::sync()
 {
-    setWindowTitle(m_model.form.caption);
-    applyControlToWidget(m_model.form, this);
+    setWindowTitle(m_model.window.caption);
+    applyControlToWidget(m_model.window, this);
     syncAll();
 }
 
 void ExamsTakenView::closeEvent(QCloseEvent *event)
 {
-    m_model.Form_Unload();
+    m_model.onClosing();
     event->accept();
 }
 

@@ -21,13 +21,13 @@ void nameArray(std::array<Control, N> &array, const char *n, std::size_t from)
         name(array[i], n, int(i));
 }
 
-QString recordPath(Formulari &main)
+QString recordPath(MainWindowModel &main)
 {
     return main.services().folder->recordsFolder() + QStringLiteral("/exadat");
 }
 
 // The reason a pupil is given for a record file that failed.
-QString failureText(const Formulari &main, const FileError &error)
+QString failureText(const MainWindowModel &main, const FileError &error)
 {
     switch (error.failure) {
     case FileFailure::NoSpace:
@@ -49,97 +49,97 @@ QString failureText(const Formulari &main, const FileError &error)
 
 } // namespace
 
-ExamResultModel::ExamResultModel(Formulari &main) : m_main(main)
+ExamResultModel::ExamResultModel(MainWindowModel &main) : m_main(main)
 {
-    name(form, "frmExamen");
-    form.caption = QStringLiteral("Resultat de l'examen");
-    name(lblTitol, "lblTitol");
-    name(lblExercici, "lblExercici");
-    name(lblResultat, "lblResultat");
-    name(lblTempstit, "lblTempstit");
-    name(lblPunts, "lblPunts");
-    name(lblTotal, "lblTotal");
-    name(lblNom, "lblNom");
-    name(txtNom, "txtNom");
-    txtNom.kind = Control::Kind::TextBox;
-    name(cmdAcceptar, "cmdAcceptar");
-    cmdAcceptar.caption = QStringLiteral("OK");
-    name(cmdCancel, "cmdCancel");
-    name(cmdPrint3, "cmdPrint3");
-    nameArray(lbl1, "lbl1", 1);
-    nameArray(lblCorrecte, "lblCorrecte", 1);
-    nameArray(lblTemps, "lblTemps", 0);
-    nameArray(lblPunt, "lblPunt", 0);
+    name(window, "examResultWindow");
+    window.caption = QStringLiteral("Resultat de l'examen");
+    name(titleLabel, "titleLabel");
+    name(exerciseHeading, "exerciseHeading");
+    name(resultHeading, "resultHeading");
+    name(timeHeading, "timeHeading");
+    name(pointsHeading, "pointsHeading");
+    name(totalLabel, "totalLabel");
+    name(nameLabel, "nameLabel");
+    name(nameBox, "nameBox");
+    nameBox.kind = Control::Kind::TextBox;
+    name(acceptButton, "acceptButton");
+    acceptButton.caption = QStringLiteral("OK");
+    name(leaveButton, "leaveButton");
+    name(printButton, "printButton");
+    nameArray(rowNumbers, "rowNumbers", 1);
+    nameArray(rowResults, "rowResults", 1);
+    nameArray(rowTimes, "rowTimes", 0);
+    nameArray(rowPoints, "rowPoints", 0);
     for (int i = 1; i <= 5; ++i)
-        lbl1[std::size_t(i)].caption = QString::number(i);
-    for (Control *c : {&form, &lblTitol, &lblExercici, &lblResultat, &lblTempstit, &lblPunts, &lblTotal})
+        rowNumbers[std::size_t(i)].caption = QString::number(i);
+    for (Control *c : {&window, &titleLabel, &exerciseHeading, &resultHeading, &timeHeading, &pointsHeading, &totalLabel})
         c->foreColor = kPaperWhite;
-    form.backColor = kScreenBlue;
+    window.backColor = kScreenBlue;
     for (std::size_t i = 0; i < 6; ++i) {
-        for (auto *array : {&lbl1, &lblCorrecte, &lblTemps, &lblPunt})
+        for (auto *array : {&rowNumbers, &rowResults, &rowTimes, &rowPoints})
             (*array)[i].foreColor = kPaperWhite;
     }
-    lblNom.foreColor = kPaperWhite;
+    nameLabel.foreColor = kPaperWhite;
     // Times and points right-aligned under their titles, so their digits line up.
     for (std::size_t i = 0; i < 6; ++i)
-        lblTemps[i].alignment = lblPunt[i].alignment = 1;
-    lblTempstit.alignment = lblPunts.alignment = 1;
+        rowTimes[i].alignment = rowPoints[i].alignment = 1;
+    timeHeading.alignment = pointsHeading.alignment = 1;
 }
 
-void ExamResultModel::Form_Load()
+void ExamResultModel::load()
 {
     const Services &s = m_main.services();
     useProgramHelpFile(s);
-    lblTitol.caption = m_main.text(471);
-    lblExercici.caption = m_main.text(472);
-    lblResultat.caption = m_main.text(473);
-    lblTempstit.caption = m_main.text(474);
-    lblPunts.caption = m_main.text(475);
-    lblTotal.caption = m_main.text(476);
-    lblNom.caption = m_main.text(477);
-    cmdCancel.caption = m_main.text(453);
-    cmdPrint3.caption = m_main.text(450);
+    titleLabel.caption = m_main.text(471);
+    exerciseHeading.caption = m_main.text(472);
+    resultHeading.caption = m_main.text(473);
+    timeHeading.caption = m_main.text(474);
+    pointsHeading.caption = m_main.text(475);
+    totalLabel.caption = m_main.text(476);
+    nameLabel.caption = m_main.text(477);
+    leaveButton.caption = m_main.text(453);
+    printButton.caption = m_main.text(450);
     s.random->seedFromTimer();
     const QChar decimal = systemDecimal();
     for (std::size_t i = 1; i <= 5; ++i) {
-        lblTemps[i].caption = m_main.examTimes[i];
-        lblCorrecte[i].caption = m_main.examResults[i];
-        lblPunt[i].caption = generalNumber(m_main.examScores[i], decimal);
+        rowTimes[i].caption = m_main.examTimes[i];
+        rowResults[i].caption = m_main.examResults[i];
+        rowPoints[i].caption = generalNumber(m_main.examScores[i], decimal);
     }
-    lblPunt[0].caption = generalNumber(m_main.examScores[0], decimal);
-    lblTemps[0].caption = m_main.examTimes[0];
+    rowPoints[0].caption = generalNumber(m_main.examScores[0], decimal);
+    rowTimes[0].caption = m_main.examTimes[0];
     if (m_main.examSaved) {
-        txtNom.caption = m_main.lastExamName;
-        txtNom.selStart = 0;
-        txtNom.selLength = int(txtNom.caption.size());
+        nameBox.caption = m_main.lastExamName;
+        nameBox.selStart = 0;
+        nameBox.selLength = int(nameBox.caption.size());
     }
 }
 
-void ExamResultModel::txtNom_KeyPress(int &key)
+void ExamResultModel::onNameKeyPressed(int &key)
 {
     if (key == 13) {
         key = 0;
-        cmdAcceptar_Click();
+        onAcceptClicked();
     }
 }
 
-void ExamResultModel::cmdAcceptar_Click()
+void ExamResultModel::onAcceptClicked()
 {
     if (closed)
         return;
     const Services &s = m_main.services();
     // What the record file cannot hold is shown replaced before anything is stored.
-    const QString storable = withUnstorableReplaced(txtNom.caption);
-    if (storable != txtNom.caption) {
-        txtNom.caption = storable;
+    const QString storable = withUnstorableReplaced(nameBox.caption);
+    if (storable != nameBox.caption) {
+        nameBox.caption = storable;
         return;
     }
-    if (txtNom.caption.isEmpty())
-        txtNom.caption = m_main.text(391);
+    if (nameBox.caption.isEmpty())
+        nameBox.caption = m_main.text(391);
     const auto key = quint8(qBound(0, int(s.random->next() * 256), 255));
     const QDateTime now = s.clock->now();
     ExamRecord record;
-    record.name = txtNom.caption;
+    record.name = nameBox.caption;
     record.points = formatNumber(m_main.examScores[0], QStringLiteral("#0.#"), systemDecimal());
     record.date = formatDate(now.date(), m_main.text(392));
     record.time = formatTime(now.time(), QStringLiteral("hh:mm"));
@@ -152,7 +152,7 @@ void ExamResultModel::cmdAcceptar_Click()
                            m_main.text(395), MessageBoxService::Buttons::Ok);
         return;
     }
-    m_main.lastExamName = txtNom.caption;
+    m_main.lastExamName = nameBox.caption;
     m_main.examSaved = true;
     m_main.examResultWaiting = false;
     closed = true;
@@ -160,7 +160,7 @@ void ExamResultModel::cmdAcceptar_Click()
         onStored();
 }
 
-void ExamResultModel::cmdCancel_Click()
+void ExamResultModel::onLeaveClicked()
 {
     if (closed)
         return;
@@ -171,58 +171,58 @@ void ExamResultModel::cmdCancel_Click()
             != MessageBoxService::Answer::Yes)
         return;
     m_main.examResultWaiting = false;
-    m_main.c.form.enabled = true;
+    m_main.c.window.enabled = true;
     closed = true;
 }
 
-void ExamResultModel::Form_Unload()
+void ExamResultModel::onClosing()
 {
     if (!closed)
-        cmdCancel_Click();
+        onLeaveClicked();
 }
 
-void ExamResultModel::cmdPrint3_Click(PrinterService::Target target)
+void ExamResultModel::print(PrinterService::Target target)
 {
     sendPrintout(m_main, examResultSheet(m_main, *this), target);
 }
 
-ExamsTakenModel::ExamsTakenModel(Formulari &main) : m_main(main)
+ExamsTakenModel::ExamsTakenModel(MainWindowModel &main) : m_main(main)
 {
-    name(form, "frmExadat");
-    form.caption = QStringLiteral("Exàmens realitzats");
-    form.backColor = kScreenBlue;
-    name(lblTitol, "lblTitol");
-    name(lblElnom, "lblElnom");
-    name(lblElspunts, "lblElspunts");
-    name(lblEldia, "lblEldia");
-    name(lblLahora, "lblLahora");
-    name(cmdAcceptar, "cmdAcceptar");
-    name(cmdPrint2, "cmdPrint2");
-    nameArray(lblNom, "lblNom", 1);
-    nameArray(lblPunts, "lblPunts", 1);
-    nameArray(lblDia, "lblDia", 1);
-    nameArray(lblHora, "lblHora", 1);
-    for (Control *c : {&lblTitol, &lblElnom, &lblElspunts, &lblEldia, &lblLahora})
+    name(window, "examsTakenWindow");
+    window.caption = QStringLiteral("Exàmens realitzats");
+    window.backColor = kScreenBlue;
+    name(titleLabel, "titleLabel");
+    name(nameHeading, "nameHeading");
+    name(pointsHeading, "pointsHeading");
+    name(dateHeading, "dateHeading");
+    name(timeHeading, "timeHeading");
+    name(acceptButton, "acceptButton");
+    name(printButton, "printButton");
+    nameArray(nameCells, "nameCells", 1);
+    nameArray(pointsCells, "pointsCells", 1);
+    nameArray(dateCells, "dateCells", 1);
+    nameArray(timeCells, "timeCells", 1);
+    for (Control *c : {&titleLabel, &nameHeading, &pointsHeading, &dateHeading, &timeHeading})
         c->foreColor = kPaperWhite;
     for (std::size_t i = 1; i <= 10; ++i) {
-        for (auto *array : {&lblNom, &lblPunts, &lblDia, &lblHora})
+        for (auto *array : {&nameCells, &pointsCells, &dateCells, &timeCells})
             (*array)[i].foreColor = kPaperWhite;
-        lblPunts[i].alignment = 1; // points line up by their digits
+        pointsCells[i].alignment = 1; // points line up by their digits
     }
-    lblElspunts.alignment = 1;
+    pointsHeading.alignment = 1;
 }
 
-void ExamsTakenModel::Form_Load()
+void ExamsTakenModel::load()
 {
     const Services &s = m_main.services();
     useProgramHelpFile(s);
-    lblTitol.caption = m_main.text(481);
-    lblElnom.caption = m_main.text(482);
-    lblElspunts.caption = m_main.text(475);
-    lblEldia.caption = m_main.text(483);
-    lblLahora.caption = m_main.text(484);
-    cmdAcceptar.caption = m_main.text(453);
-    cmdPrint2.caption = m_main.text(450);
+    titleLabel.caption = m_main.text(481);
+    nameHeading.caption = m_main.text(482);
+    pointsHeading.caption = m_main.text(475);
+    dateHeading.caption = m_main.text(483);
+    timeHeading.caption = m_main.text(484);
+    acceptButton.caption = m_main.text(453);
+    printButton.caption = m_main.text(450);
     const ExamRecordFile file(recordPath(m_main));
     file.createIfMissing();
     folderText = m_main.text(390) + QLatin1Char(' ') + m_main.services().folder->recordsFolder();
@@ -235,26 +235,26 @@ void ExamsTakenModel::Form_Load()
         problemText = m_main.text(399) + m_main.newLine + m_main.text(400);
     for (std::size_t i = 1; i <= 10; ++i) {
         const ExamRecord &r = records[i - 1];
-        lblNom[i].caption = r.name;
-        lblPunts[i].caption = r.points;
-        lblDia[i].caption = r.date;
-        lblHora[i].caption = r.time;
+        nameCells[i].caption = r.name;
+        pointsCells[i].caption = r.points;
+        dateCells[i].caption = r.date;
+        timeCells[i].caption = r.time;
     }
 }
 
-void ExamsTakenModel::cmdAcceptar_Click()
+void ExamsTakenModel::onAcceptClicked()
 {
-    m_main.c.form.enabled = true;
+    m_main.c.window.enabled = true;
     closed = true;
 }
 
-void ExamsTakenModel::Form_Unload()
+void ExamsTakenModel::onClosing()
 {
     if (!closed)
-        cmdAcceptar_Click();
+        onAcceptClicked();
 }
 
-void ExamsTakenModel::cmdPrint2_Click(PrinterService::Target target)
+void ExamsTakenModel::print(PrinterService::Target target)
 {
     sendPrintout(m_main, examsTakenSheet(m_main, *this), target);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/control.h"
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 
 #include <array>
 
@@ -11,49 +11,49 @@ namespace cinemoto {
 class ExamResultModel
 {
 public:
-    explicit ExamResultModel(Formulari &main);
+    explicit ExamResultModel(MainWindowModel &main);
 
-    Control form, lblTitol, lblExercici, lblResultat, lblTempstit, lblPunts, lblTotal, lblNom, txtNom,
-        cmdAcceptar, cmdCancel, cmdPrint3;
-    std::array<Control, 6> lbl1, lblCorrecte, lblTemps, lblPunt; // 1..5, and 0 for the totals
+    Control window, titleLabel, exerciseHeading, resultHeading, timeHeading, pointsHeading, totalLabel, nameLabel, nameBox,
+        acceptButton, leaveButton, printButton;
+    std::array<Control, 6> rowNumbers, rowResults, rowTimes, rowPoints; // 1..5, and 0 for the totals
     bool closed = false;
     // Run after the exam has been stored: the list of exams taken opens.
     std::function<void()> onStored;
 
-    void Form_Load();
-    void txtNom_KeyPress(int &key);
-    void cmdAcceptar_Click();
-    void cmdCancel_Click();
-    void cmdPrint3_Click(PrinterService::Target target = PrinterService::Target::Printer);
-    const Formulari &mainWindow() const { return m_main; }
+    void load();
+    void onNameKeyPressed(int &key);
+    void onAcceptClicked();
+    void onLeaveClicked();
+    void print(PrinterService::Target target = PrinterService::Target::Printer);
+    const MainWindowModel &mainWindow() const { return m_main; }
     // The window's own close control leaves as "leave" does.
-    void Form_Unload();
+    void onClosing();
 
 private:
-    Formulari &m_main;
+    MainWindowModel &m_main;
 };
 
 // The exams-taken window: the ten newest stored exams.
 class ExamsTakenModel
 {
 public:
-    explicit ExamsTakenModel(Formulari &main);
+    explicit ExamsTakenModel(MainWindowModel &main);
 
-    Control form, lblTitol, lblElnom, lblElspunts, lblEldia, lblLahora, cmdAcceptar, cmdPrint2;
-    std::array<Control, 11> lblNom, lblPunts, lblDia, lblHora; // 1..10
+    Control window, titleLabel, nameHeading, pointsHeading, dateHeading, timeHeading, acceptButton, printButton;
+    std::array<Control, 11> nameCells, pointsCells, dateCells, timeCells; // 1..10
     bool closed = false;
     // Which folder the list comes from, and why it could not be read (empty when it was).
     QString folderText;
     QString problemText;
 
-    void Form_Load();
-    void cmdAcceptar_Click();
-    void cmdPrint2_Click(PrinterService::Target target = PrinterService::Target::Printer);
-    const Formulari &mainWindow() const { return m_main; }
-    void Form_Unload();
+    void load();
+    void onAcceptClicked();
+    void print(PrinterService::Target target = PrinterService::Target::Printer);
+    const MainWindowModel &mainWindow() const { return m_main; }
+    void onClosing();
 
 private:
-    Formulari &m_main;
+    MainWindowModel &m_main;
 };
 
 } // namespace cinemoto

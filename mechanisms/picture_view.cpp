@@ -1,6 +1,6 @@
 #include "mechanisms/picture_view.h"
 
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 #include "app/pictures.h"
 
 #include <QMouseEvent>
@@ -87,7 +87,7 @@ void paintLine(QPainter &p, const Line &l, double k, double pixel)
 
 } // namespace
 
-PictureView::PictureView(const Formulari &model, QWidget *parent) : QWidget(parent), m_model(model)
+PictureView::PictureView(const MainWindowModel &model, QWidget *parent) : QWidget(parent), m_model(model)
 {
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
@@ -104,7 +104,7 @@ double PictureView::scale() const
 void PictureView::paintScene(QPainter &p, const QSizeF &size, const QRegion &only)
 {
     const double pixel = std::min(size.width() / designWidth, size.height() / designHeight);
-    const Control &area = m_model.c.imgMeca;
+    const Control &area = m_model.c.pictureArea;
     const QSize logical(qRound(designWidth * pixel), qRound(designHeight * pixel));
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
     if (m_cache.isNull() || m_cachedPicture != area.picture || m_cachedMirrored != area.pictureMirrored
@@ -160,7 +160,7 @@ int PictureView::pictureLeft() const
 
 void PictureView::partsMoved()
 {
-    const Control &area = m_model.c.imgMeca;
+    const Control &area = m_model.c.pictureArea;
     std::vector<QRect> now = drawingPartBounds(m_model.parts, scale());
     const QPoint offset(pictureLeft(), 0);
     for (QRect &r : now)
@@ -191,7 +191,7 @@ void PictureView::paintEvent(QPaintEvent *event)
     QPainter p(this);
     const QRegion dirty = event->region();
     p.fillRect(dirty.boundingRect(), palette().window());
-    if (!m_model.c.imgMeca.visible)
+    if (!m_model.c.pictureArea.visible)
         return;
     // The picture keeps its proportions, centred in the room it is given.
     const double s = scale();

@@ -7,7 +7,7 @@
 
 namespace cinemoto {
 
-class Formulari;
+class MainWindowModel;
 struct DrawingParts;
 
 // The moving parts over a picture drawn `pixel` device units per design pixel; with a
@@ -25,7 +25,7 @@ public:
     static constexpr int designWidth = 379;
     static constexpr int designHeight = 208;
 
-    explicit PictureView(const Formulari &model, QWidget *parent = nullptr);
+    explicit PictureView(const MainWindowModel &model, QWidget *parent = nullptr);
 
     QSize sizeHint() const override { return {designWidth, designHeight}; }
     QSize minimumSizeHint() const override { return {designWidth, designHeight}; }
@@ -50,7 +50,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    const Formulari &m_model;
+    const MainWindowModel &m_model;
     QPixmap m_cache;
     int m_cachedPicture = 0;
     bool m_cachedMirrored = false;

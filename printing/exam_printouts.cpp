@@ -4,34 +4,34 @@
 
 namespace cinemoto {
 
-Printout examResultSheet(Formulari &main, const ExamResultModel &result)
+Printout examResultSheet(MainWindowModel &main, const ExamResultModel &result)
 {
     Printout p = printoutHeading(main, kExamResultJobText);
-    p.subtitle = result.lblTitol.caption;
-    const QString name = result.txtNom.caption.trimmed();
+    p.subtitle = result.titleLabel.caption;
+    const QString name = result.nameBox.caption.trimmed();
     if (!name.isEmpty())
         p.facts.prepend({main.text(kNameLabelText), name});
-    p.tableHeader = {result.lblExercici.caption, result.lblResultat.caption, result.lblTempstit.caption,
-                     result.lblPunts.caption};
+    p.tableHeader = {result.exerciseHeading.caption, result.resultHeading.caption, result.timeHeading.caption,
+                     result.pointsHeading.caption};
     for (std::size_t i = 1; i <= 5; ++i) {
-        p.tableRows.append({result.lbl1[i].caption, result.lblCorrecte[i].caption, result.lblTemps[i].caption,
-                            result.lblPunt[i].caption});
+        p.tableRows.append({result.rowNumbers[i].caption, result.rowResults[i].caption, result.rowTimes[i].caption,
+                            result.rowPoints[i].caption});
     }
-    p.tableRows.append({result.lblTotal.caption, QString(), result.lblTemps[0].caption, result.lblPunt[0].caption});
+    p.tableRows.append({result.totalLabel.caption, QString(), result.rowTimes[0].caption, result.rowPoints[0].caption});
     p.lastRowIsTotal = true;
     return p;
 }
 
-Printout examsTakenSheet(Formulari &main, const ExamsTakenModel &list)
+Printout examsTakenSheet(MainWindowModel &main, const ExamsTakenModel &list)
 {
     Printout p = printoutHeading(main, kExamsTakenJobText);
-    p.subtitle = list.lblTitol.caption;
-    p.tableHeader = {list.lblElnom.caption, list.lblElspunts.caption, list.lblEldia.caption,
-                     list.lblLahora.caption};
+    p.subtitle = list.titleLabel.caption;
+    p.tableHeader = {list.nameHeading.caption, list.pointsHeading.caption, list.dateHeading.caption,
+                     list.timeHeading.caption};
     for (std::size_t i = 1; i <= 10; ++i)
         // Records are padded to their fixed width; the padding means nothing on paper.
-        p.tableRows.append({list.lblNom[i].caption.trimmed(), list.lblPunts[i].caption.trimmed(),
-                            list.lblDia[i].caption.trimmed(), list.lblHora[i].caption.trimmed()});
+        p.tableRows.append({list.nameCells[i].caption.trimmed(), list.pointsCells[i].caption.trimmed(),
+                            list.dateCells[i].caption.trimmed(), list.timeCells[i].caption.trimmed()});
     return p;
 }
 

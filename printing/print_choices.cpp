@@ -1,6 +1,6 @@
 #include "printing/print_choices.h"
 
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 #include "printing/print_frame.h"
 
 #include <QAction>
@@ -22,7 +22,7 @@ QMenu *printChoicesMenu(QWidget *parent, const std::function<void(PrinterService
     return menu;
 }
 
-void setPrintChoicesTexts(QMenu *menu, const Formulari &main)
+void setPrintChoicesTexts(QMenu *menu, const MainWindowModel &main)
 {
     if (auto *a = menu->findChild<QAction *>(QStringLiteral("printPreview")))
         a->setText(main.text(kPrintPreviewText));
@@ -30,7 +30,7 @@ void setPrintChoicesTexts(QMenu *menu, const Formulari &main)
         a->setText(main.text(kSavePdfText));
 }
 
-QToolButton *printChoicesButton(QMenu *menu, const Formulari &main)
+QToolButton *printChoicesButton(QMenu *menu, const MainWindowModel &main)
 {
     auto *button = new QToolButton;
     button->setObjectName(QStringLiteral("printChoicesButton"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 #include "printing/printout.h"
 
 namespace cinemoto {
@@ -28,17 +28,17 @@ enum PrintText : int {
 };
 
 // Asks whether the printer is ready; true when the pupil answers Yes.
-bool confirmPrinting(Formulari &main);
+bool confirmPrinting(MainWindowModel &main);
 
 // Sends a printout where the pupil asked. Printing on paper is confirmed first; a print
 // or a file that could not be done is reported in the pupil's language.
-void sendPrintout(Formulari &main, const Printout &printout, PrinterService::Target target);
+void sendPrintout(MainWindowModel &main, const Printout &printout, PrinterService::Target target);
 
 // The trainer's name and the date of today, as every printout starts.
-Printout printoutHeading(Formulari &main, int jobTextId);
+Printout printoutHeading(MainWindowModel &main, int jobTextId);
 
 // The exercise on screen, without the pupil's answer, comment, face or clock.
-Printout exerciseSheet(Formulari &main);
-void printExerciseSheet(Formulari &main, PrinterService::Target target);
+Printout exerciseSheet(MainWindowModel &main);
+void printExerciseSheet(MainWindowModel &main, PrinterService::Target target);
 
 } // namespace cinemoto

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/control.h"
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 
 #include <array>
 #include <vector>
@@ -17,16 +17,16 @@ constexpr std::uint32_t kAnswerRed = 0xFFFF0000;
 class QuizModel
 {
 public:
-    explicit QuizModel(Formulari &main);
+    explicit QuizModel(MainWindowModel &main);
 
-    Control form, cmdPregunta, imgDibuix, lblPregunta, imgCara, lblFetes, lblCorrectes, lblEncert, lblLesfetes,
-        lblLescorrectes, lblLencert, imgEncert;
-    std::array<Control, 5> lblResposta; // 1..4
+    Control window, askButton, pictureImage, questionLabel, faceImage, askedLabel, rightLabel, successLabel, askedCount,
+        rightCount, successRate, successImage;
+    std::array<Control, 5> answerLabels; // 1..4
 
-    void Form_Load();
-    void cmdPregunta_Click();
-    void lblResposta_Click(int k);
-    void Form_Unload();
+    void load();
+    void askQuestion();
+    void chooseAnswer(int k);
+    void onClosing();
 
     int questionCount() const;
     // The word that tells a judged answer by more than its colour: right, wrong or none.
@@ -39,7 +39,7 @@ public:
 private:
     QString quizText(int offset) const;
 
-    Formulari &m_main;
+    MainWindowModel &m_main;
     std::array<int, 4> m_counts{0, 201, 201, 19};
     std::vector<bool> asked; // 1..count
 };

@@ -1,7 +1,7 @@
 #include "quiz/quiz_view.h"
 
 #include "app/contrast.h"
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 #include "app/pictures.h"
 #include "quiz/quiz.h"
 
@@ -127,10 +127,10 @@ private:
 
 QuizView::QuizView(QuizModel &model, QWidget *parent) : TwipsDialog(parent), m_model(model)
 {
-    setObjectName(model.form.name);
+    setObjectName(model.window.name);
     setAttribute(Qt::WA_DeleteOnClose);
     useFixedFrame();
-    auto *ask = static_cast<QToolButton *>(place(new QToolButton, model.cmdPregunta, 240, 240, 900, 900));
+    auto *ask = static_cast<QToolButton *>(place(new QToolButton, model.askButton, 240, 240, 900, 900));
     ask->setIcon(toolIcon(QStringLiteral("question")));
     ask->setIconSize(QSize(twipsToPixels(780), twipsToPixels(780)));
     ask->setAutoRaise(true);
@@ -140,18 +140,18 @@ QuizView::QuizView(QuizModel &model, QWidget *parent) : TwipsDialog(parent), m_m
     auto *picture = new QLabel;
     picture->setFrameShape(QFrame::StyledPanel);
     picture->setAlignment(Qt::AlignCenter);
-    place(picture, model.imgDibuix, 1320, 120, 5280, 2904);
+    place(picture, model.pictureImage, 1320, 120, 5280, 2904);
     QFont bold = font();
     bold.setBold(true);
     const std::tuple<Control *, Control *, int> counters[] = {
-        {&model.lblFetes, &model.lblLesfetes, 360}, {&model.lblCorrectes, &model.lblLescorrectes, 780},
-        {&model.lblEncert, &model.lblLencert, 1200}};
+        {&model.askedLabel, &model.askedCount, 360}, {&model.rightLabel, &model.rightCount, 780},
+        {&model.successLabel, &model.successRate, 1200}};
     for (const auto &[title, value, top] : counters) {
         place(new QLabel, *title, 6840, top, 1300, 330)->setFont(bold);
         place(new QLabel, *value, 8160, top, 900, 330);
     }
-    place(new QLabel, model.imgEncert, 7560, 1740, 600, 600);
-    auto *question = static_cast<QLabel *>(place(new QLabel, model.lblPregunta, 240, 3180, 8900, 660));
+    place(new QLabel, model.successImage, 7560, 1740, 600, 600);
+    auto *question = static_cast<QLabel *>(place(new QLabel, model.questionLabel, 240, 3180, 8900, 660));
     question->setWordWrap(true);
     QFont questionFont = font();
     questionFont.setPointSizeF(questionFont.pointSizeF() * 1.1);
@@ -167,11 +167,11 @@ QuizView::QuizView(QuizModel &model, QWidget *parent) : TwipsDialog(parent), m_m
         connect(answer, &QAbstractButton::clicked, this, [this, i] { this->answer(i); });
         m_answers[std::size_t(i)] = answer;
     }
-    m_face = place(new QLabel, model.imgCara, 300, 3915, 380, 340);
+    m_face = place(new QLabel, model.faceImage, 300, 3915, 380, 340);
     setFixedSize(twipsToPixels(9300), twipsToPixels(5500));
     // Escape closes a dialog without a close event: the main window comes back all the same.
-    connect(this, &QDialog::finished, this, [this] { m_model.Form_Unload(); });
-    m_model.Form_Load();
+    connect(this, &QDialog::finished, this, [this] { m_model.onClosing(); });
+    m_model.load();
     sync();
     ask->setFocus();
 }
@@ -179,7 +179,7 @@ QuizView::QuizView(QuizModel &model, QWidget *parent) : TwipsDialog(parent), m_m
 void QuizView::answer(int k)
 {
     const bool waiting = !m_model.answered;
-    m_model.lblResposta_Click(k);
+    m_model.chooseAnswer(k);
     sync();
     // Judged: Space or Enter now asks the next question.
     if (waiting && m_model.answered && m_ask->isEnabled())
@@ -188,9 +188,9 @@ void QuizView::answer(int k)
 
 void QuizView::nextQuestion()
 {
-    if (!m_model.cmdPregunta.enabled)
+    if (!m_model.askButton.enabled)
         return;
-    m_model.cmdPregunta_Click();
+    m_model.askQuestion();
     sync();
     if (!m_model.answered)
         m_answers[1]->setFocus(Qt::OtherFocusReason);
@@ -198,12 +198,12 @@ void QuizView::nextQuestion()
 
 void QuizView::sync()
 {
-    setWindowTitle(m_model.form.caption);
+    setWindowTitle(m_model.window.caption);
     syncAll();
     syncAnswers();
-    m_face->move(m_face->x(), twipsToPixels(m_model.imgCara.top));
-    if (auto *picture = qobject_cast<QLabel *>(m_widgets.value(&m_model.imgDibuix))) {
-        const int id = m_model.imgDibuix.picture;
+    m_face->move(m_face->x(), twipsToPixels(m_model.faceImage.top));
+    if (auto *picture = qobject_cast<QLabel *>(m_widgets.value(&m_model.pictureImage))) {
+        const int id = m_model.pictureImage.picture;
         if (picture->property("shown").toInt() != id) {
             picture->setProperty("shown", id);
             const QSize area = picture->contentsRect().size();
@@ -217,7 +217,7 @@ void QuizView::sync()
 void QuizView::syncAnswers()
 {
     for (int i = 1; i <= 4; ++i) {
-        const Control &c = m_model.lblResposta[std::size_t(i)];
+        const Control &c = m_model.answerLabels[std::size_t(i)];
         const auto mark = c.foreColor == kAnswerGreen ? QuizAnswer::Mark::Right
             : c.foreColor == kAnswerRed               ? QuizAnswer::Mark::Wrong
                                                       : QuizAnswer::Mark::None;
@@ -233,7 +233,7 @@ void QuizView::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     if (key == Qt::Key_F1) {
-        m_model.services().help->showTopic(m_model.form.helpContext);
+        m_model.services().help->showTopic(m_model.window.helpContext);
         return;
     }
     if (key >= Qt::Key_1 && key <= Qt::Key_4 && !(event->modifiers() & Qt::ControlModifier)) {
@@ -250,7 +250,7 @@ void QuizView::keyPressEvent(QKeyEvent *event)
 
 void QuizView::closeEvent(QCloseEvent *event)
 {
-    m_model.Form_Unload();
+    m_model.onClosing();
     event->accept();
 }
 

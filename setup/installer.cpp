@@ -87,14 +87,14 @@ InstallerModel::InstallerModel(InstallerPlatform &platform, QString sourceDir)
 {
 }
 
-void InstallerModel::Form_Load()
+void InstallerModel::load()
 {
     optionCount = 3;
     language = 1;
     stage = 1;
 }
 
-void InstallerModel::optIdioma_Click(int index)
+void InstallerModel::onLanguageChosen(int index)
 {
     if (stage == 1 && index >= 1 && index <= 3)
         language = index;
@@ -282,7 +282,7 @@ bool InstallerModel::makeShortcut()
     return replaceFileAtomically(dir + QStringLiteral("/Cinemoto.desktop"), entry.toUtf8(), nullptr, kDataMode);
 }
 
-void InstallerModel::cmdOK_Click()
+void InstallerModel::onOkClicked()
 {
     switch (stage) {
     case 1:

@@ -51,9 +51,9 @@ public:
     QString errorFile;
     FileFailure errorReason = FileFailure::None;
 
-    void Form_Load();
-    void optIdioma_Click(int index);
-    void cmdOK_Click();
+    void load();
+    void onLanguageChosen(int index);
+    void onOkClicked();
 
     // The files copied whatever the language, and the ones of each language.
     static QStringList alwaysCopied();

@@ -15,10 +15,10 @@ int installWithoutWindow(int language)
 {
     cinemoto::DesktopInstallerPlatform platform;
     cinemoto::InstallerModel model(platform, QCoreApplication::applicationDirPath());
-    model.Form_Load();
-    model.optIdioma_Click(language);
-    model.cmdOK_Click();
-    model.cmdOK_Click();
+    model.load();
+    model.onLanguageChosen(language);
+    model.onOkClicked();
+    model.onOkClicked();
     if (model.stage != 3) {
         std::fprintf(stderr, "%s\n", qPrintable(model.error));
         return 1;

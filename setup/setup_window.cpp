@@ -73,7 +73,7 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
         group->addButton(m_options[i], i + 1);
         connect(m_options[i], &QRadioButton::toggled, this, [this, i](bool checked) {
             if (checked && m_model.language != i + 1) {
-                m_model.optIdioma_Click(i + 1);
+                m_model.onLanguageChosen(i + 1);
                 sync();
             }
         });
@@ -91,10 +91,10 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
     layout->addWidget(m_message);
     layout->addWidget(m_folder);
     m_ok = new QPushButton(QStringLiteral("OK"));
-    m_ok->setObjectName(QStringLiteral("cmdOK"));
+    m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);
     m_cancel = new QPushButton;
-    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cancel->setObjectName(QStringLiteral("leaveButton"));
     // Leaving keeps whatever was already done, as closing the window does.
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ok, &QPushButton::clicked, this, &SetupWindow::okClicked);
@@ -104,14 +104,14 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
     buttons->addWidget(m_cancel);
     layout->addLayout(buttons);
     setMinimumWidth(420);
-    m_model.Form_Load();
+    m_model.load();
     sync();
     m_ok->setFocus();
 }
 
 void SetupWindow::okClicked()
 {
-    m_model.cmdOK_Click();
+    m_model.onOkClicked();
     if (!m_model.error.isEmpty() && m_model.stage == 2) {
         static const char *const failed[] = {"No s'ha pogut instal·lar el programa:",
                                              "No se ha podido instalar el programa:",

@@ -12,45 +12,45 @@ TEST_F(StartUp, SpanishSettingsStartInSpanish)
     start(2);
     EXPECT_EQ(form->lang.textBase(), 600);
     EXPECT_EQ(form->lang.helpBase(), 100);
-    EXPECT_FALSE(c().menllengua[1].value);
-    EXPECT_TRUE(c().menllengua[2].value);
-    EXPECT_FALSE(c().menllengua[3].value);
-    EXPECT_EQ(c().cmdIdioma.picture, 72);
-    EXPECT_EQ(c().optsistema[1].caption, QStringLiteral("Engranaje recto"));
-    EXPECT_EQ(c().menOpcions.caption, QStringLiteral("&Opciones"));
-    EXPECT_EQ(c().form.caption, QStringLiteral("Cinemoto 3.2"));
+    EXPECT_FALSE(c().languageItems[1].value);
+    EXPECT_TRUE(c().languageItems[2].value);
+    EXPECT_FALSE(c().languageItems[3].value);
+    EXPECT_EQ(c().languageButton.picture, 72);
+    EXPECT_EQ(c().mechanismOptions[1].caption, QStringLiteral("Engranaje recto"));
+    EXPECT_EQ(c().optionsMenu.caption, QStringLiteral("&Opciones"));
+    EXPECT_EQ(c().window.caption, QStringLiteral("Cinemoto 3.2"));
     EXPECT_EQ(fakes.help.file, dir.path() + QStringLiteral("/cinemoto.hlp"));
 }
 
 TEST_F(StartUp, EveryStartShowsTheSameChoices)
 {
     start(1);
-    EXPECT_TRUE(c().opttipus[1].value);
-    EXPECT_EQ(c().opttipus[1].caption, QStringLiteral("Màquina simple"));
+    EXPECT_TRUE(c().typeOptions[1].value);
+    EXPECT_EQ(c().typeOptions[1].caption, QStringLiteral("Màquina simple"));
     EXPECT_EQ(st().mechanism, 17);
-    EXPECT_TRUE(c().optsistema[17].value);
-    EXPECT_EQ(c().optsistema[17].caption, QStringLiteral("Corriola"));
-    EXPECT_TRUE(c().optExercici[1].value);
+    EXPECT_TRUE(c().mechanismOptions[17].value);
+    EXPECT_EQ(c().mechanismOptions[17].caption, QStringLiteral("Corriola"));
+    EXPECT_TRUE(c().exerciseOptions[1].value);
     EXPECT_EQ(st().exercise, 1);
-    EXPECT_TRUE(c().menDificil[2].value);
+    EXPECT_TRUE(c().levelItems[2].value);
     EXPECT_EQ(st().level, 2);
-    EXPECT_TRUE(c().optUnitats[1].value);
-    EXPECT_FALSE(c().optAleatoriunit.value);
+    EXPECT_TRUE(c().unitsItems[1].value);
+    EXPECT_FALSE(c().randomUnitsItem.value);
     EXPECT_EQ(st().units, 1);
     EXPECT_EQ(st().unitLabel, QStringLiteral("rpm"));
     EXPECT_FLOAT_EQ(st().unitFactor, 9.549297f);
     EXPECT_EQ((std::vector<int>{17, 15, 19, 18, 16}), visibleMechanisms());
-    EXPECT_TRUE(c().optAleatorisist.visible && c().optAleatorisist.enabled);
-    EXPECT_TRUE(c().optAleatoriexer.visible && c().optAleatoriexer.enabled);
-    EXPECT_EQ(c().imgMeca.picture, 67);
-    EXPECT_FALSE(c().imgMeca.pictureMirrored);
+    EXPECT_TRUE(c().randomMechanismOption.visible && c().randomMechanismOption.enabled);
+    EXPECT_TRUE(c().randomExerciseOption.visible && c().randomExerciseOption.enabled);
+    EXPECT_EQ(c().pictureArea.picture, 67);
+    EXPECT_FALSE(c().pictureArea.pictureMirrored);
     EXPECT_TRUE(form->picturePending);
     EXPECT_FALSE(isTrue(st().exerciseRunning) || isTrue(st().examRunning) || isTrue(st().relabelling));
-    EXPECT_EQ(c().form.helpContext, 67);
+    EXPECT_EQ(c().window.helpContext, 67);
     EXPECT_EQ(fakes.random.seeds, 1);
     // Nothing of an exercise shows before one starts.
-    EXPECT_FALSE(c().lblPregunta.visible || c().txtMotor.visible || c().imgCara.visible
-                 || c().txtSolucio.visible || c().cmdFet.visible);
+    EXPECT_FALSE(c().questionLabel.visible || c().drivingData.visible || c().faceImage.visible
+                 || c().answerBox.visible || c().doneButton.visible);
 }
 
 TEST_F(StartUp, ABrokenSettingsFileStillStarts)
@@ -59,18 +59,18 @@ TEST_F(StartUp, ABrokenSettingsFileStillStarts)
     startAsIs();
     EXPECT_GE(form->lang.language, 1);
     EXPECT_LE(form->lang.language, 3);
-    EXPECT_FALSE(c().optsistema[17].caption.isEmpty());
+    EXPECT_FALSE(c().mechanismOptions[17].caption.isEmpty());
 }
 
 TEST_F(StartUp, ClosingWithTheSoundLoopStopsItFirst)
 {
     start(1);
     form->soundOn = true;
-    form->Form_Unload();
+    form->onClosing();
     EXPECT_FALSE(form->soundOn);
     EXPECT_EQ(fakes.sound.stops, 1);
     EXPECT_TRUE(form->isClosed());
-    form->menSortir_Click(); // a second request changes nothing
+    form->onExitChosen(); // a second request changes nothing
     EXPECT_EQ(fakes.sound.stops, 1);
 }
 
@@ -81,82 +81,82 @@ class LanguageSwitch : public FormFixture
 TEST_F(LanguageSwitch, ThreeFlagClicksReturnToTheStart)
 {
     start(2);
-    form->cmdIdioma_Click();
+    form->onLanguageButtonClicked();
     EXPECT_EQ(form->lang.language, 3);
-    EXPECT_EQ(c().cmdIdioma.picture, 73);
-    EXPECT_EQ(c().optsistema[17].caption, QStringLiteral("Pulley"));
-    EXPECT_EQ(c().menNivell.caption, QStringLiteral("&Difficulty"));
-    form->cmdIdioma_Click();
+    EXPECT_EQ(c().languageButton.picture, 73);
+    EXPECT_EQ(c().mechanismOptions[17].caption, QStringLiteral("Pulley"));
+    EXPECT_EQ(c().difficultyMenu.caption, QStringLiteral("&Difficulty"));
+    form->onLanguageButtonClicked();
     EXPECT_EQ(form->lang.language, 1);
-    EXPECT_EQ(c().cmdIdioma.picture, 71);
-    EXPECT_EQ(c().fraSistema.caption, QStringLiteral("Mecanisme"));
-    form->cmdIdioma_Click();
+    EXPECT_EQ(c().languageButton.picture, 71);
+    EXPECT_EQ(c().mechanismFrame.caption, QStringLiteral("Mecanisme"));
+    form->onLanguageButtonClicked();
     EXPECT_EQ(form->lang.language, 2);
-    EXPECT_EQ(c().cmdIdioma.picture, 72);
-    EXPECT_TRUE(c().menllengua[2].value);
-    EXPECT_FALSE(c().menllengua[1].value || c().menllengua[3].value);
+    EXPECT_EQ(c().languageButton.picture, 72);
+    EXPECT_TRUE(c().languageItems[2].value);
+    EXPECT_FALSE(c().languageItems[1].value || c().languageItems[3].value);
     EXPECT_FALSE(isTrue(st().relabelling));
 }
 
 TEST_F(LanguageSwitch, MenuThenFlagGoesOnFromTheChosenLanguage)
 {
     start(1);
-    form->menLlengua_Click(3);
+    form->onLanguageChosen(3);
     EXPECT_EQ(form->lang.language, 3);
     EXPECT_EQ(form->lang.quizBase(), 8000);
-    EXPECT_EQ(c().cmdNou.caption, QStringLiteral("Exercise"));
-    form->cmdIdioma_Click();
+    EXPECT_EQ(c().exerciseButton.caption, QStringLiteral("Exercise"));
+    form->onLanguageButtonClicked();
     EXPECT_EQ(form->lang.language, 1);
-    EXPECT_EQ(c().menllengua[1].value, true);
-    EXPECT_EQ(c().cmdIdioma.picture, 71);
+    EXPECT_EQ(c().languageItems[1].value, true);
+    EXPECT_EQ(c().languageButton.picture, 71);
 }
 
 TEST_F(LanguageSwitch, EveryTextOfTheWindowFollows)
 {
     start(1);
-    form->menDificil_Click(1);
-    form->selectOption(c().opttipus[3]);
-    form->menLlengua_Click(3);
-    EXPECT_EQ(c().opttipus[3].caption, form->text(425));
-    EXPECT_EQ(c().optExercici[1].caption, QStringLiteral("Piston's stroke length"));
-    EXPECT_EQ(c().optExercici[1].tooltip, form->text(493));
-    EXPECT_EQ(c().cmdexamen.tooltip, form->text(496));
-    EXPECT_EQ(c().cmdNet.tooltip, QStringLiteral("Internet"));
-    EXPECT_EQ(c().cmdFet.caption, QStringLiteral("OK"));
-    EXPECT_EQ(c().menllengua[1].caption, QStringLiteral("Català"));
-    EXPECT_EQ(c().lblSolucio.caption, form->text(431));
-    EXPECT_EQ(c().menSortir.caption, QStringLiteral("Exi&t"));
-    EXPECT_EQ(c().lblMotor.caption, form->text(356)); // crank titles
+    form->onLevelChosen(1);
+    form->selectOption(c().typeOptions[3]);
+    form->onLanguageChosen(3);
+    EXPECT_EQ(c().typeOptions[3].caption, form->text(425));
+    EXPECT_EQ(c().exerciseOptions[1].caption, QStringLiteral("Piston's stroke length"));
+    EXPECT_EQ(c().exerciseOptions[1].tooltip, form->text(493));
+    EXPECT_EQ(c().examButton.tooltip, form->text(496));
+    EXPECT_EQ(c().linksButton.tooltip, QStringLiteral("Internet"));
+    EXPECT_EQ(c().doneButton.caption, QStringLiteral("OK"));
+    EXPECT_EQ(c().languageItems[1].caption, QStringLiteral("Català"));
+    EXPECT_EQ(c().answerLabel.caption, form->text(431));
+    EXPECT_EQ(c().exitItem.caption, QStringLiteral("Exi&t"));
+    EXPECT_EQ(c().drivingTitle.caption, form->text(356)); // crank titles
     // Relabelling keeps the layout: the choice and the picture stay.
     EXPECT_EQ(st().mechanism, 11);
-    EXPECT_TRUE(c().optsistema[11].value);
-    EXPECT_FALSE(c().optAleatorisist.visible);
+    EXPECT_TRUE(c().mechanismOptions[11].value);
+    EXPECT_FALSE(c().randomMechanismOption.visible);
 }
 
 TEST_F(LanguageSwitch, HelpTopicsFollowTheLanguage)
 {
     start(1);
-    form->menLlengua_Click(2);
-    EXPECT_EQ(c().form.helpContext, 50 + 17 + 100);
-    EXPECT_EQ(c().fraSistema.helpContext, 167);
-    EXPECT_EQ(c().fraExercici.helpContext, 167);
-    EXPECT_EQ(c().cmdNou.helpContext, 112);
-    EXPECT_EQ(c().cmdCalculadora.helpContext, 118);
-    EXPECT_EQ(c().cmdexamen.helpContext, 120);
-    EXPECT_EQ(c().cmdPrint.helpContext, 121);
-    form->selectOption(c().opttipus[2]);
-    form->selectOption(c().optsistema[1]);
-    EXPECT_EQ(c().form.helpContext, 151);
+    form->onLanguageChosen(2);
+    EXPECT_EQ(c().window.helpContext, 50 + 17 + 100);
+    EXPECT_EQ(c().mechanismFrame.helpContext, 167);
+    EXPECT_EQ(c().exerciseFrame.helpContext, 167);
+    EXPECT_EQ(c().exerciseButton.helpContext, 112);
+    EXPECT_EQ(c().calculatorButton.helpContext, 118);
+    EXPECT_EQ(c().examButton.helpContext, 120);
+    EXPECT_EQ(c().printButton.helpContext, 121);
+    form->selectOption(c().typeOptions[2]);
+    form->selectOption(c().mechanismOptions[1]);
+    EXPECT_EQ(c().window.helpContext, 151);
 }
 
 TEST_F(LanguageSwitch, RandomMechanismKeepsTheMechanismTopicAfterASwitch)
 {
     start(1);
-    form->selectOption(c().optAleatorisist);
-    EXPECT_EQ(c().form.helpContext, 5);
-    form->menLlengua_Click(3);
-    EXPECT_EQ(c().form.helpContext, 50 + st().mechanism + 200);
-    EXPECT_EQ(c().fraSistema.helpContext, 50 + st().mechanism + 200);
-    EXPECT_FALSE(c().fraSistema.enabled);
-    EXPECT_FALSE(c().optsistema[17].visible);
+    form->selectOption(c().randomMechanismOption);
+    EXPECT_EQ(c().window.helpContext, 5);
+    form->onLanguageChosen(3);
+    EXPECT_EQ(c().window.helpContext, 50 + st().mechanism + 200);
+    EXPECT_EQ(c().mechanismFrame.helpContext, 50 + st().mechanism + 200);
+    EXPECT_FALSE(c().mechanismFrame.enabled);
+    EXPECT_FALSE(c().mechanismOptions[17].visible);
 }

@@ -18,13 +18,13 @@ protected:
 TEST_F(Tools, CalculatorStartsOrIsReportedMissing)
 {
     start(1);
-    form->cmdCalculadora_Click();
+    form->openCalculator();
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].text, form->text(171) + QStringLiteral("\r\n") + form->text(172));
     EXPECT_EQ(fakes.messageBox.shown[0].title, QStringLiteral("Calculadora no disponible !"));
     EXPECT_EQ(fakes.messageBox.shown[0].icon, MessageBoxService::Icon::Exclamation);
     fakes.shell.programs.insert(QStringLiteral("calc"), QStringLiteral("/usr/bin/calc"));
-    form->cmdCalculadora_Click();
+    form->openCalculator();
     ASSERT_EQ(fakes.shell.started.size(), 1u);
     EXPECT_EQ(fakes.shell.started[0].program, QStringLiteral("/usr/bin/calc"));
     EXPECT_EQ(fakes.messageBox.shown.size(), 1u);
@@ -34,11 +34,11 @@ TEST_F(Tools, ReadMeOpensInTheEditorOfTheProgramFolder)
 {
     start(2);
     place("cinemoto.txt");
-    form->menllegiume_Click();
+    form->openReadMe();
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].title, form->text(293));
     fakes.shell.programs.insert(QStringLiteral("notepad"), QStringLiteral("/usr/bin/editor"));
-    form->menllegiume_Click();
+    form->openReadMe();
     ASSERT_EQ(fakes.shell.started.size(), 1u);
     EXPECT_EQ(fakes.shell.started[0].arguments, QStringList{dir.path() + QStringLiteral("/cinemoto.txt")});
 }
@@ -46,12 +46,12 @@ TEST_F(Tools, ReadMeOpensInTheEditorOfTheProgramFolder)
 TEST_F(Tools, HelpContentsFollowTheLanguage)
 {
     start(3);
-    form->menContinguts_Click();
+    form->openHelpContents();
     ASSERT_EQ(fakes.help.topics.size(), 1u);
     EXPECT_EQ(fakes.help.topics[0], 205);
     EXPECT_EQ(fakes.help.file, dir.path() + QStringLiteral("/cinemoto.hlp"));
     place("links.htm");
-    form->cmdNet_Click();
+    form->openLinksPage();
     EXPECT_EQ(fakes.shell.urls, QStringList{dir.path() + QStringLiteral("/links.htm")});
 }
 
@@ -59,11 +59,11 @@ TEST_F(Tools, AMissingReadMeOrLinksPageIsReportedByName)
 {
     start(3);
     fakes.shell.programs.insert(QStringLiteral("notepad"), QStringLiteral("/usr/bin/editor"));
-    form->menllegiume_Click();
-    form->cmdNet_Click();
+    form->openReadMe();
+    form->openLinksPage();
     // A folder of that name is no page either.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("links.htm")));
-    form->cmdNet_Click();
+    form->openLinksPage();
     EXPECT_TRUE(fakes.shell.started.empty());
     EXPECT_TRUE(fakes.shell.urls.isEmpty());
     ASSERT_EQ(fakes.messageBox.shown.size(), 3u);
@@ -75,16 +75,16 @@ TEST_F(Tools, AMissingReadMeOrLinksPageIsReportedByName)
 TEST_F(Tools, CopyPutsTheNameAndTheLargePicture)
 {
     start(1);
-    form->selectOption(c().opttipus[2]);
-    form->selectOption(c().optsistema[6]);
-    form->menCopiar_Click();
+    form->selectOption(c().typeOptions[2]);
+    form->selectOption(c().mechanismOptions[6]);
+    form->copyPicture();
     EXPECT_EQ(fakes.clipboard.clears, 1);
     EXPECT_EQ(fakes.clipboard.text, QStringLiteral("Juntura de Cardan"));
     EXPECT_EQ(fakes.clipboard.picture, 56);
-    form->selectOption(c().opttipus[1]);
-    form->selectOption(c().optsistema[19]);
-    form->menLlengua_Click(3);
-    form->menCopiar_Click();
+    form->selectOption(c().typeOptions[1]);
+    form->selectOption(c().mechanismOptions[19]);
+    form->onLanguageChosen(3);
+    form->copyPicture();
     EXPECT_EQ(fakes.clipboard.text, QStringLiteral("Inclined plane"));
     EXPECT_EQ(fakes.clipboard.picture, 93);
 }
@@ -95,7 +95,7 @@ protected:
     void type(AboutModel &about, const char *keys)
     {
         for (const char *k = keys; *k; ++k)
-            about.Form_KeyPress(*k);
+            about.onKeyTyped(*k);
     }
 };
 
@@ -103,21 +103,21 @@ TEST_F(About, TheAccessCodeSwitchesOnTheSolutionsMode)
 {
     start(1);
     AboutModel about(fakes.all(), TextCatalogue::builtIn(), form->lang, form->solutionsMode);
-    about.Form_Load();
-    EXPECT_EQ(about.form.caption, form->text(381));
-    EXPECT_FALSE(about.lblSolucionari.visible);
+    about.load();
+    EXPECT_EQ(about.window.caption, form->text(381));
+    EXPECT_FALSE(about.solutionsModeLabel.visible);
     type(about, "XERFO");
     EXPECT_FALSE(form->solutionsMode);
     type(about, "abcxerfo"); // other characters before the code do not matter
     EXPECT_TRUE(form->solutionsMode);
-    EXPECT_TRUE(about.lblSolucionari.visible);
-    EXPECT_FALSE(about.linLinea.visible || about.linLinea2.visible);
-    EXPECT_EQ(about.lblSolucionari.caption, QStringLiteral("Solucionari activat !"));
+    EXPECT_TRUE(about.solutionsModeLabel.visible);
+    EXPECT_FALSE(about.upperLine.visible || about.lowerLine.visible);
+    EXPECT_EQ(about.solutionsModeLabel.caption, QStringLiteral("Solucionari activat !"));
     // Opened again, it shows the mode at once.
     AboutModel again(fakes.all(), TextCatalogue::builtIn(), form->lang, form->solutionsMode);
-    again.Form_Load();
-    EXPECT_TRUE(again.lblSolucionari.visible);
-    EXPECT_FALSE(again.linLinea.visible);
+    again.load();
+    EXPECT_TRUE(again.solutionsModeLabel.visible);
+    EXPECT_FALSE(again.upperLine.visible);
 }
 
 TEST_F(About, TwentySixCharactersWithoutTheCodeBeepOnce)
@@ -133,10 +133,10 @@ TEST_F(About, NoMadeUpMailAddressIsShownOrWrittenTo)
 {
     start(1);
     AboutModel about(fakes.all(), TextCatalogue::builtIn(), form->lang, form->solutionsMode);
-    about.Form_Load();
-    EXPECT_FALSE(about.lblCorreu.visible);
-    EXPECT_FALSE(about.lblCorreu.caption.contains(QStringLiteral("example")));
-    about.lblCorreu_Click();
+    about.load();
+    EXPECT_FALSE(about.mailLabel.visible);
+    EXPECT_FALSE(about.mailLabel.caption.contains(QStringLiteral("example")));
+    about.onMailClicked();
     EXPECT_TRUE(fakes.shell.urls.empty());
 }
 

@@ -19,7 +19,7 @@ protected:
         form->examScores = {6.75f, 1.9f, 1.7f, 0, 1.75f, 1.4f};
         form->examResults = {QString(), form->text(341), form->text(341), form->text(342), form->text(341),
                              form->text(341)};
-        c().form.enabled = false;
+        c().window.enabled = false;
         form->examResultWaiting = true; // as when the fifth exercise has been answered
     }
     std::array<ExamRecord, kRecordCount> stored()
@@ -33,15 +33,15 @@ protected:
 TEST_F(ExamWindows, ResultWindowShowsTheRowsAndTotals)
 {
     ExamResultModel result(*form);
-    result.Form_Load();
-    EXPECT_EQ(result.lblTitol.caption, form->text(471));
-    EXPECT_EQ(result.lblCorrecte[3].caption, form->text(342));
-    EXPECT_EQ(result.lblTemps[0].caption, QStringLiteral("3:10"));
-    EXPECT_EQ(result.lblPunt[2].caption, generalNumber(1.7f, systemDecimal()));
-    EXPECT_EQ(result.lblPunt[3].caption, QStringLiteral("0"));
-    EXPECT_EQ(result.lblPunt[0].caption, generalNumber(6.75f, systemDecimal()));
-    EXPECT_EQ(result.cmdCancel.caption, QStringLiteral("&Sortir"));
-    EXPECT_TRUE(result.txtNom.caption.isEmpty()); // nothing stored yet in this run
+    result.load();
+    EXPECT_EQ(result.titleLabel.caption, form->text(471));
+    EXPECT_EQ(result.rowResults[3].caption, form->text(342));
+    EXPECT_EQ(result.rowTimes[0].caption, QStringLiteral("3:10"));
+    EXPECT_EQ(result.rowPoints[2].caption, generalNumber(1.7f, systemDecimal()));
+    EXPECT_EQ(result.rowPoints[3].caption, QStringLiteral("0"));
+    EXPECT_EQ(result.rowPoints[0].caption, generalNumber(6.75f, systemDecimal()));
+    EXPECT_EQ(result.leaveButton.caption, QStringLiteral("&Sortir"));
+    EXPECT_TRUE(result.nameBox.caption.isEmpty()); // nothing stored yet in this run
 }
 
 TEST_F(ExamWindows, StoringKeepsTheNameAndOpensTheList)
@@ -49,10 +49,10 @@ TEST_F(ExamWindows, StoringKeepsTheNameAndOpensTheList)
     ExamResultModel result(*form);
     bool listOpened = false;
     result.onStored = [&listOpened] { listOpened = true; };
-    result.Form_Load();
-    result.txtNom.caption = QStringLiteral("Abcdefghijklmnopqrst");
+    result.load();
+    result.nameBox.caption = QStringLiteral("Abcdefghijklmnopqrst");
     int key = 13;
-    result.txtNom_KeyPress(key);
+    result.onNameKeyPressed(key);
     EXPECT_EQ(key, 0);
     EXPECT_TRUE(listOpened);
     EXPECT_TRUE(result.closed);
@@ -63,22 +63,22 @@ TEST_F(ExamWindows, StoringKeepsTheNameAndOpensTheList)
     EXPECT_EQ(records[0].points.trimmed(), formatNumber(6.75, QStringLiteral("#0.#"), systemDecimal()));
     EXPECT_EQ(records[0].date.trimmed(), QStringLiteral("14/03/26"));
     EXPECT_EQ(records[0].time.trimmed(), QStringLiteral("10:00"));
-    EXPECT_FALSE(c().form.enabled); // the list keeps the main window disabled
+    EXPECT_FALSE(c().window.enabled); // the list keeps the main window disabled
 
     // The next result window offers the same name, selected.
     ExamResultModel next(*form);
-    next.Form_Load();
-    EXPECT_EQ(next.txtNom.caption, QStringLiteral("Abcdefghijklmnopqrst"));
-    EXPECT_EQ(next.txtNom.selLength, 20);
+    next.load();
+    EXPECT_EQ(next.nameBox.caption, QStringLiteral("Abcdefghijklmnopqrst"));
+    EXPECT_EQ(next.nameBox.selLength, 20);
 }
 
 TEST_F(ExamWindows, AnEmptyNameIsStoredAsAnonymousAndEnglishDatesMonthFirst)
 {
-    form->menLlengua_Click(3);
+    form->onLanguageChosen(3);
     fakes.clock.current = QDateTime(QDate(2026, 3, 4), QTime(9, 5));
     ExamResultModel result(*form);
-    result.Form_Load();
-    result.cmdAcceptar_Click();
+    result.load();
+    result.onAcceptClicked();
     const auto records = stored();
     EXPECT_EQ(records[0].name.trimmed(), form->text(391));
     EXPECT_EQ(records[0].date.trimmed(), QStringLiteral("03/04/26"));
@@ -88,10 +88,10 @@ TEST_F(ExamWindows, AnEmptyNameIsStoredAsAnonymousAndEnglishDatesMonthFirst)
 TEST_F(ExamWindows, LeavingAFinishedExamAsksFirstAndStaysByDefault)
 {
     ExamResultModel result(*form);
-    result.Form_Load();
+    result.load();
     // The exit button, the close control and Escape all ask; not answering Yes stays.
-    result.cmdCancel_Click();
-    result.Form_Unload();
+    result.onLeaveClicked();
+    result.onClosing();
     ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
     for (const auto &asked : fakes.messageBox.shown) {
         EXPECT_EQ(asked.title, form->text(396));
@@ -99,46 +99,46 @@ TEST_F(ExamWindows, LeavingAFinishedExamAsksFirstAndStaysByDefault)
         EXPECT_EQ(asked.buttons, MessageBoxService::Buttons::YesNoDefaultNo);
     }
     EXPECT_FALSE(result.closed);
-    EXPECT_FALSE(c().form.enabled);
+    EXPECT_FALSE(c().window.enabled);
     // Leaving without storing stays possible.
     fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
-    result.Form_Unload();
+    result.onClosing();
     EXPECT_TRUE(result.closed);
-    EXPECT_TRUE(c().form.enabled);
+    EXPECT_TRUE(c().window.enabled);
     EXPECT_FALSE(form->examResultWaiting);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("exadat"))));
     // Once stored, or once left, there is nothing to ask about.
-    result.Form_Unload();
+    result.onClosing();
     EXPECT_EQ(fakes.messageBox.shown.size(), 3u);
 }
 
 TEST_F(ExamWindows, TheMainWindowsExitAsksWhileAnExamWouldBeLost)
 {
     // While the result waits.
-    form->menSortir_Click();
+    form->onExitChosen();
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].text, form->text(397));
     EXPECT_FALSE(form->isClosed());
     // During an exam.
     form->examResultWaiting = false;
-    c().form.enabled = true;
-    form->cmdExamen_Click();
+    c().window.enabled = true;
+    form->startOrStopExam();
     ASSERT_TRUE(isTrue(st().examRunning));
-    form->menSortir_Click();
+    form->onExitChosen();
     ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
     EXPECT_EQ(fakes.messageBox.shown[1].text, form->text(398));
     EXPECT_EQ(fakes.messageBox.shown[1].buttons, MessageBoxService::Buttons::YesNoDefaultNo);
     EXPECT_FALSE(form->isClosed());
     fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
-    form->menSortir_Click();
+    form->onExitChosen();
     EXPECT_TRUE(form->isClosed());
 }
 
 TEST_F(ExamWindows, NoQuestionWhenNoExamIsAtStake)
 {
     form->examResultWaiting = false;
-    c().form.enabled = true;
-    form->menSortir_Click();
+    c().window.enabled = true;
+    form->onExitChosen();
     EXPECT_TRUE(fakes.messageBox.shown.empty());
     EXPECT_TRUE(form->isClosed());
 }
@@ -147,9 +147,9 @@ TEST_F(ExamWindows, AFailedStoreKeepsTheResultOnScreenAndNamesTheReason)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("exadat")));
     ExamResultModel result(*form);
-    result.Form_Load();
-    result.txtNom.caption = QStringLiteral("Pau");
-    result.cmdAcceptar_Click();
+    result.load();
+    result.nameBox.caption = QStringLiteral("Pau");
+    result.onAcceptClicked();
     EXPECT_FALSE(result.closed);
     EXPECT_FALSE(form->examSaved);
     EXPECT_TRUE(form->examResultWaiting);
@@ -162,102 +162,102 @@ TEST_F(ExamWindows, AFailedStoreKeepsTheResultOnScreenAndNamesTheReason)
 TEST_F(ExamWindows, ANameIsStoredExactlyAsShown)
 {
     ExamResultModel result(*form);
-    result.Form_Load();
+    result.load();
     // Typed through a path that bypasses the box's own filter: shown replaced, not yet stored.
-    result.txtNom.caption = QStringLiteral("Łucja ÿ");
-    result.cmdAcceptar_Click();
+    result.nameBox.caption = QStringLiteral("Łucja ÿ");
+    result.onAcceptClicked();
     EXPECT_FALSE(result.closed);
-    EXPECT_EQ(result.txtNom.caption, QStringLiteral("?ucja ÿ"));
+    EXPECT_EQ(result.nameBox.caption, QStringLiteral("?ucja ÿ"));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("exadat"))));
-    result.cmdAcceptar_Click();
+    result.onAcceptClicked();
     EXPECT_TRUE(result.closed);
     EXPECT_EQ(stored()[0].name.trimmed(), QStringLiteral("?ucja ÿ"));
     // Exactly sixteen characters are kept whole.
     form->examResultWaiting = true;
     ExamResultModel again(*form);
-    again.Form_Load();
-    again.txtNom.caption = QStringLiteral("Abcdefghijklmnoÿ");
-    again.cmdAcceptar_Click();
+    again.load();
+    again.nameBox.caption = QStringLiteral("Abcdefghijklmnoÿ");
+    again.onAcceptClicked();
     EXPECT_EQ(stored()[0].name, QStringLiteral("Abcdefghijklmnoÿ"));
 }
 
 TEST_F(ExamWindows, TheListSaysWhereItComesFromAndWhyItCouldNotBeRead)
 {
     ExamsTakenModel fine(*form);
-    fine.Form_Load();
+    fine.load();
     EXPECT_EQ(fine.folderText, form->text(390) + QLatin1Char(' ') + dir.path());
     EXPECT_TRUE(fine.problemText.isEmpty());
 
     ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("exadat"))));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("exadat")));
     ExamsTakenModel folder(*form);
-    folder.Form_Load();
+    folder.load();
     EXPECT_EQ(folder.problemText, form->text(399) + form->newLine + form->text(388));
 
     // Missing, in a folder where it cannot be made.
     fakes.folder.folder = dir.filePath(QStringLiteral("no/such/folder"));
     ExamsTakenModel missing(*form);
-    missing.Form_Load();
+    missing.load();
     EXPECT_EQ(missing.problemText, form->text(399) + form->newLine + form->text(400));
 }
 
 TEST_F(ExamWindows, AnAnswerPastTheHourCountsItsWholeTime)
 {
-    c().form.enabled = true;
+    c().window.enabled = true;
     form->examResultWaiting = false;
-    form->cmdExamen_Click();
-    c().txtSolucio.caption = formatSignificant(st().solution, QStringLiteral("###0.0###"), systemDecimal(), kPrefillDigits);
+    form->startOrStopExam();
+    c().answerBox.caption = formatSignificant(st().solution, QStringLiteral("###0.0###"), systemDecimal(), kPrefillDigits);
     fakes.clock.advanceMs(3600000 + 10000);
-    form->timAnima_Timer();
-    EXPECT_EQ(c().txtTemps.caption, QStringLiteral("60:10"));
-    form->cmdFet_Click();
+    form->onAnimationTick();
+    EXPECT_EQ(c().clockBox.caption, QStringLiteral("60:10"));
+    form->onDoneClicked();
     EXPECT_TRUE(isTrue(st().answerCorrect));
     EXPECT_EQ(st().elapsedSeconds, 3610);
     EXPECT_EQ(form->examTimes[1], QStringLiteral("60:10"));
     // The slowest band, not the top comment and not the top score.
-    EXPECT_EQ(c().imgCara.picture, 43);
+    EXPECT_EQ(c().faceImage.picture, 43);
     EXPECT_FLOAT_EQ(form->examScores[1], 0.5f);
 }
 
 TEST_F(ExamWindows, ListShowsTenRowsNewestFirstAndCreatesTheFile)
 {
     ExamsTakenModel empty(*form);
-    empty.Form_Load();
+    empty.load();
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("exadat"))));
-    EXPECT_EQ(empty.lblTitol.caption, form->text(481));
+    EXPECT_EQ(empty.titleLabel.caption, form->text(481));
     for (int i = 1; i <= 10; ++i)
-        EXPECT_TRUE(empty.lblNom[std::size_t(i)].caption.isEmpty());
+        EXPECT_TRUE(empty.nameCells[std::size_t(i)].caption.isEmpty());
     ExamRecordFile file(dir.filePath(QStringLiteral("exadat")));
     for (int n = 1; n <= 12; ++n)
         file.store({QStringLiteral("Pupil %1").arg(n), QStringLiteral("5"), QStringLiteral("01/02/26"),
                     QStringLiteral("11:11")},
                    quint8(n));
     ExamsTakenModel list(*form);
-    list.Form_Load();
-    EXPECT_EQ(list.lblNom[1].caption, QStringLiteral("Pupil 12        "));
-    EXPECT_EQ(list.lblNom[10].caption.trimmed(), QStringLiteral("Pupil 3"));
-    EXPECT_EQ(list.lblDia[1].caption, QStringLiteral("01/02/26   "));
-    list.cmdAcceptar_Click();
-    EXPECT_TRUE(c().form.enabled);
+    list.load();
+    EXPECT_EQ(list.nameCells[1].caption, QStringLiteral("Pupil 12        "));
+    EXPECT_EQ(list.nameCells[10].caption.trimmed(), QStringLiteral("Pupil 3"));
+    EXPECT_EQ(list.dateCells[1].caption, QStringLiteral("01/02/26   "));
+    list.onAcceptClicked();
+    EXPECT_TRUE(c().window.enabled);
 }
 
 TEST_F(ExamWindows, ExamStartAndAbandon)
 {
-    c().form.enabled = true;
-    form->menDificil_Click(1);
-    form->cmdExamen_Click();
+    c().window.enabled = true;
+    form->onLevelChosen(1);
+    form->startOrStopExam();
     EXPECT_TRUE(isTrue(st().examRunning));
     EXPECT_EQ(st().level, 3);
-    EXPECT_FALSE(c().cmdNou.enabled || c().menNouexercici.enabled);
-    EXPECT_TRUE(c().optAleatorisist.value && c().optAleatoriunit.value);
+    EXPECT_FALSE(c().exerciseButton.enabled || c().newExerciseItem.enabled);
+    EXPECT_TRUE(c().randomMechanismOption.value && c().randomUnitsItem.value);
     EXPECT_TRUE(isTrue(st().examUsed[std::size_t(st().mechanism)]));
-    form->cmdExamen_Click(); // abandoned
+    form->startOrStopExam(); // abandoned
     EXPECT_FALSE(isTrue(st().examRunning));
     EXPECT_EQ(st().level, 1); // the ticked level is back with its preset
-    EXPECT_FALSE(c().optAleatorisist.visible);
-    EXPECT_TRUE(c().cmdNou.enabled);
-    EXPECT_FALSE(c().txtSolucio.visible || c().txtMotor.visible);
-    form->cmdExamen_Click(); // a new exam starts from zero
+    EXPECT_FALSE(c().randomMechanismOption.visible);
+    EXPECT_TRUE(c().exerciseButton.enabled);
+    EXPECT_FALSE(c().answerBox.visible || c().drivingData.visible);
+    form->startOrStopExam(); // a new exam starts from zero
     EXPECT_EQ(st().examCount, 0);
     EXPECT_FLOAT_EQ(form->examScores[0], 0);
 }

@@ -53,9 +53,9 @@ protected:
     QString num(const char *text) const { return QString::fromLatin1(text).replace(QLatin1Char('.'), d); }
     void choose(int type, int mechanism, int exercise)
     {
-        form->selectOption(c().opttipus[type]);
-        form->selectOption(c().optsistema[mechanism]);
-        form->selectOption(c().optExercici[exercise]);
+        form->selectOption(c().typeOptions[type]);
+        form->selectOption(c().mechanismOptions[mechanism]);
+        form->selectOption(c().exerciseOptions[exercise]);
     }
     // The spur gear example: teeth 120 and 40, speeds 10 and 30 rad/s.
     void scriptSpurGears(std::initializer_list<float> choices)
@@ -67,49 +67,49 @@ protected:
     void answer(const QString &text, qint64 afterMs)
     {
         fakes.clock.advanceMs(afterMs);
-        form->timAnima_Timer();
-        c().txtSolucio.caption = text;
+        form->onAnimationTick();
+        c().answerBox.caption = text;
         int key = 13;
-        form->txtSolucio_KeyPress(key);
+        form->onAnswerKeyPressed(key);
         EXPECT_EQ(key, 0);
     }
 };
 
 TEST_F(ExerciseRun, SpurGearExerciseTwoAtTheEasyLevel)
 {
-    form->menDificil_Click(1);
+    form->onLevelChosen(1);
     choose(2, 1, 2);
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
-    form->cmdNou_Click();
+    form->startOrStopExercise();
     EXPECT_TRUE(isTrue(st().exerciseRunning));
     EXPECT_FLOAT_EQ(st().solution, 95.49297f);
     EXPECT_EQ(st().ratioFormat, QStringLiteral("##.00"));
     // Driving speed and both sizes hidden; the driven speed and the ratio shown.
-    EXPECT_EQ(c().txtMotor.caption, lines(QString(), QString()));
-    EXPECT_EQ(c().txtResistent.caption,
+    EXPECT_EQ(c().drivingData.caption, lines(QString(), QString()));
+    EXPECT_EQ(c().drivenData.caption,
               lines(QStringLiteral("Velocitat de gir :") + num(" 286.48   ") + QStringLiteral("rpm"), QString()));
-    EXPECT_TRUE(c().lblRelacio.visible);
-    EXPECT_EQ(c().lblRelacio.caption, form->text(101) + num("3.00"));
-    EXPECT_EQ(c().lblPregunta.caption, form->text(246) + QStringLiteral("(rpm) ?"));
-    EXPECT_EQ(c().lblPregunta.alignment, 2);
-    EXPECT_TRUE(c().txtSolucio.visible && c().cmdFet.visible && c().lblSolucio.visible);
-    EXPECT_EQ(form->focusRequest, &c().txtSolucio);
-    EXPECT_FALSE(c().txtTemps.visible); // the easy level hides the clock
-    EXPECT_FALSE(c().fratipo.enabled || c().fraSistema.enabled || c().fraExercici.enabled);
-    EXPECT_FALSE(c().fraUnitats.enabled || c().menNivell.enabled);
-    EXPECT_FALSE(c().cmdexamen.enabled);
-    EXPECT_EQ(c().form.helpContext, 51);
+    EXPECT_TRUE(c().ratioLabel.visible);
+    EXPECT_EQ(c().ratioLabel.caption, form->text(101) + num("3.00"));
+    EXPECT_EQ(c().questionLabel.caption, form->text(246) + QStringLiteral("(rpm) ?"));
+    EXPECT_EQ(c().questionLabel.alignment, 2);
+    EXPECT_TRUE(c().answerBox.visible && c().doneButton.visible && c().answerLabel.visible);
+    EXPECT_EQ(form->focusRequest, &c().answerBox);
+    EXPECT_FALSE(c().clockBox.visible); // the easy level hides the clock
+    EXPECT_FALSE(c().typeFrame.enabled || c().mechanismFrame.enabled || c().exerciseFrame.enabled);
+    EXPECT_FALSE(c().unitsMenu.enabled || c().difficultyMenu.enabled);
+    EXPECT_FALSE(c().examButton.enabled);
+    EXPECT_EQ(c().window.helpContext, 51);
 
     answer(QStringLiteral("95,5"), 45000);
     EXPECT_TRUE(isTrue(st().answerCorrect));
     EXPECT_EQ(st().elapsedSeconds, 45);
-    EXPECT_EQ(c().lblPregunta.caption, form->text(111) + num(" 95.49  ") + QStringLiteral("rpm"));
-    EXPECT_EQ(c().lblPregunta.alignment, 0);
-    EXPECT_EQ(c().lblComentari.caption, form->text(181));
-    EXPECT_EQ(c().imgCara.picture, 41);
-    EXPECT_TRUE(c().imgCara.visible && c().lblComentari.visible);
+    EXPECT_EQ(c().questionLabel.caption, form->text(111) + num(" 95.49  ") + QStringLiteral("rpm"));
+    EXPECT_EQ(c().questionLabel.alignment, 0);
+    EXPECT_EQ(c().commentLabel.caption, form->text(181));
+    EXPECT_EQ(c().faceImage.picture, 41);
+    EXPECT_TRUE(c().faceImage.visible && c().commentLabel.visible);
     EXPECT_FALSE(isTrue(st().exerciseRunning));
-    EXPECT_TRUE(c().fratipo.enabled && c().fraSistema.enabled && c().menNivell.enabled && c().cmdexamen.enabled);
+    EXPECT_TRUE(c().typeFrame.enabled && c().mechanismFrame.enabled && c().difficultyMenu.enabled && c().examButton.enabled);
     ASSERT_EQ(fakes.sound.played.size(), 1u);
     EXPECT_FALSE(fakes.sound.played[0].loop);
     EXPECT_EQ(fakes.sound.played[0].resource, QStringLiteral(":/sounds/1621.wav"));
@@ -117,14 +117,14 @@ TEST_F(ExerciseRun, SpurGearExerciseTwoAtTheEasyLevel)
 
 TEST_F(ExerciseRun, DefaultSpeedLinesAndSizesOfTheWorkedExample)
 {
-    form->menDificil_Click(1);
+    form->onLevelChosen(1);
     choose(2, 1, 1);
     scriptSpurGears({0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f}); // sizes shown for the ratio
-    form->cmdNou_Click();
-    EXPECT_EQ(c().txtMotor.caption, lines(QString(), QStringLiteral("Número de dents de la roda : 120")));
-    EXPECT_EQ(c().txtResistent.caption, lines(QString(), QStringLiteral("Número de dents de la roda : 40")));
-    EXPECT_FALSE(c().lblRelacio.visible);
-    EXPECT_EQ(c().lblPregunta.caption, form->text(241));
+    form->startOrStopExercise();
+    EXPECT_EQ(c().drivingData.caption, lines(QString(), QStringLiteral("Número de dents de la roda : 120")));
+    EXPECT_EQ(c().drivenData.caption, lines(QString(), QStringLiteral("Número de dents de la roda : 40")));
+    EXPECT_FALSE(c().ratioLabel.visible);
+    EXPECT_EQ(c().questionLabel.caption, form->text(241));
     EXPECT_FLOAT_EQ(st().solution, 3);
 }
 
@@ -132,20 +132,20 @@ TEST_F(ExerciseRun, RatioOfOneIsWrittenWithFiveDecimals)
 {
     choose(2, 6, 1);
     fakes.random.script = {drawForA(100), drawForB(10), drawForS(4), 0.1f};
-    form->cmdNou_Click();
+    form->startOrStopExercise();
     EXPECT_EQ(st().ratioFormat, QStringLiteral("0.00000"));
-    EXPECT_EQ(c().lblRelacio.caption, form->text(101) + num("1.00000"));
+    EXPECT_EQ(c().ratioLabel.caption, form->text(101) + num("1.00000"));
 }
 
 TEST_F(ExerciseRun, StoppingTwiceShowsNoSolution)
 {
     choose(1, 17, 2);
-    form->cmdNou_Click();
-    form->cmdNou_Click();
+    form->startOrStopExercise();
+    form->startOrStopExercise();
     EXPECT_FALSE(isTrue(st().exerciseRunning));
-    EXPECT_FALSE(c().txtMotor.visible || c().lblPregunta.visible || c().imgCara.visible || c().lblComentari.visible);
-    EXPECT_FALSE(c().txtSolucio.visible || c().cmdFet.visible);
-    EXPECT_TRUE(c().fratipo.enabled && c().fraSistema.enabled && c().fraExercici.enabled);
+    EXPECT_FALSE(c().drivingData.visible || c().questionLabel.visible || c().faceImage.visible || c().commentLabel.visible);
+    EXPECT_FALSE(c().answerBox.visible || c().doneButton.visible);
+    EXPECT_TRUE(c().typeFrame.enabled && c().mechanismFrame.enabled && c().exerciseFrame.enabled);
     EXPECT_TRUE(fakes.sound.played.empty());
 }
 
@@ -153,8 +153,8 @@ TEST_F(ExerciseRun, WrongAnswerAtNormalLevelPausesTheClock)
 {
     choose(2, 1, 2);
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
-    form->cmdNou_Click();
-    EXPECT_TRUE(c().txtTemps.visible);
+    form->startOrStopExercise();
+    EXPECT_TRUE(c().clockBox.visible);
     fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
     answer(QStringLiteral("12"), 30000);
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
@@ -162,66 +162,66 @@ TEST_F(ExerciseRun, WrongAnswerAtNormalLevelPausesTheClock)
               form->text(192) + QStringLiteral("\r\n") + form->text(195) + QStringLiteral("\r\n") + form->text(193));
     EXPECT_EQ(fakes.messageBox.shown[0].title, form->text(191));
     EXPECT_EQ(fakes.messageBox.shown[0].helpTopic, 0);
-    EXPECT_TRUE(c().txtSolucio.visible && c().txtTemps.visible);
+    EXPECT_TRUE(c().answerBox.visible && c().clockBox.visible);
     EXPECT_TRUE(isTrue(st().exerciseRunning));
     // Five seconds later the clock reads 35 s, not counting the box.
     fakes.clock.advanceMs(5000);
-    form->timAnima_Timer();
-    EXPECT_EQ(c().txtTemps.caption, QStringLiteral("0:35"));
+    form->onAnimationTick();
+    EXPECT_EQ(c().clockBox.caption, QStringLiteral("0:35"));
     fakes.messageBox.answers = {MessageBoxService::Answer::No};
     answer(QStringLiteral("1"), 1000);
-    EXPECT_EQ(c().lblComentari.caption, form->text(196));
-    EXPECT_EQ(c().imgCara.picture, 43);
-    EXPECT_FALSE(c().txtTemps.visible);
-    EXPECT_TRUE(c().lblPregunta.visible);
-    EXPECT_EQ(c().lblPregunta.caption.left(form->text(111).size()), form->text(111));
+    EXPECT_EQ(c().commentLabel.caption, form->text(196));
+    EXPECT_EQ(c().faceImage.picture, 43);
+    EXPECT_FALSE(c().clockBox.visible);
+    EXPECT_TRUE(c().questionLabel.visible);
+    EXPECT_EQ(c().questionLabel.caption.left(form->text(111).size()), form->text(111));
     EXPECT_FALSE(isTrue(st().exerciseRunning));
     EXPECT_TRUE(fakes.sound.played.empty()); // no sound for a wrong answer
 }
 
 TEST_F(ExerciseRun, WrongAnswerAtEasyLevelOffersHelp)
 {
-    form->menDificil_Click(1);
+    form->onLevelChosen(1);
     choose(1, 19, 1);
-    form->cmdNou_Click();
+    form->startOrStopExercise();
     answer(QStringLiteral("0"), 1000);
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].helpTopic, 69);
-    EXPECT_EQ(c().lblComentari.caption, form->text(194));
-    EXPECT_EQ(c().imgCara.picture, 42);
-    EXPECT_EQ(c().lblPregunta.caption.left(form->text(106).size()), form->text(106));
+    EXPECT_EQ(c().commentLabel.caption, form->text(194));
+    EXPECT_EQ(c().faceImage.picture, 42);
+    EXPECT_EQ(c().questionLabel.caption.left(form->text(106).size()), form->text(106));
 }
 
 TEST_F(ExerciseRun, WrongAnswerAtHardLevelEndsWithoutAQuestion)
 {
-    form->menDificil_Click(3);
-    form->cmdNou_Click();
-    EXPECT_TRUE(c().txtTemps.visible);
+    form->onLevelChosen(3);
+    form->startOrStopExercise();
+    EXPECT_TRUE(c().clockBox.visible);
     answer(QStringLiteral("abc"), 2000);
     EXPECT_TRUE(fakes.messageBox.shown.empty());
-    EXPECT_EQ(c().lblComentari.caption, form->text(192));
-    EXPECT_EQ(c().imgCara.picture, 43);
+    EXPECT_EQ(c().commentLabel.caption, form->text(192));
+    EXPECT_EQ(c().faceImage.picture, 43);
     EXPECT_FALSE(isTrue(st().exerciseRunning));
-    EXPECT_FALSE(c().fratipo.enabled); // the hard level keeps its choices locked
-    EXPECT_TRUE(c().menNivell.enabled);
+    EXPECT_FALSE(c().typeFrame.enabled); // the hard level keeps its choices locked
+    EXPECT_TRUE(c().difficultyMenu.enabled);
 }
 
 TEST_F(ExerciseRun, HardLevelSlowAnswerGetsTheFrownAndNoSound)
 {
-    form->menDificil_Click(3);
-    form->cmdFet_Click(); // nothing to answer yet
-    EXPECT_FALSE(c().imgCara.visible);
-    form->cmdNou_Click();
-    form->cmdSo_Click(); // the loop plays
+    form->onLevelChosen(3);
+    form->onDoneClicked(); // nothing to answer yet
+    EXPECT_FALSE(c().faceImage.visible);
+    form->startOrStopExercise();
+    form->onSoundButtonClicked(); // the loop plays
     EXPECT_TRUE(form->soundOn);
-    c().txtSolucio.caption = formatNumber(st().solution, QStringLiteral("###0.0###"), d);
+    c().answerBox.caption = formatNumber(st().solution, QStringLiteral("###0.0###"), d);
     fakes.clock.advanceMs(125000);
-    form->timAnima_Timer();
-    form->cmdFet_Click();
+    form->onAnimationTick();
+    form->onDoneClicked();
     EXPECT_TRUE(isTrue(st().answerCorrect));
     EXPECT_EQ(st().elapsedSeconds, 125);
-    EXPECT_EQ(c().imgCara.picture, 43);
-    EXPECT_EQ(c().lblComentari.caption, form->text(182) + form->text(203));
+    EXPECT_EQ(c().faceImage.picture, 43);
+    EXPECT_EQ(c().commentLabel.caption, form->text(182) + form->text(203));
     EXPECT_TRUE(form->soundOn); // nothing played: the loop goes on
     EXPECT_EQ(fakes.sound.played.size(), 1u);
 }
@@ -230,50 +230,50 @@ TEST_F(ExerciseRun, LanguageChangeKeepsNumbersAndComment)
 {
     choose(2, 1, 2);
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
-    form->cmdNou_Click();
-    const QString before = c().txtResistent.caption;
-    form->menLlengua_Click(3);
-    EXPECT_EQ(c().txtResistent.caption,
+    form->startOrStopExercise();
+    const QString before = c().drivenData.caption;
+    form->onLanguageChosen(3);
+    EXPECT_EQ(c().drivenData.caption,
               QString(before).replace(QStringLiteral("Velocitat de gir :"), form->text(212)));
-    EXPECT_EQ(c().lblPregunta.caption, QStringLiteral("What is the drive shaft's speed (rpm) ?"));
+    EXPECT_EQ(c().questionLabel.caption, QStringLiteral("What is the drive shaft's speed (rpm) ?"));
     const int draws = fakes.random.draws;
     EXPECT_TRUE(isTrue(st().exerciseRunning));
     answer(QStringLiteral("95.5"), 10000);
     EXPECT_EQ(fakes.sound.played.size(), 1u);
-    const QString comment = c().lblComentari.caption;
-    form->menLlengua_Click(2);
-    EXPECT_EQ(c().lblComentari.caption.left(10), form->text(184).left(10));
-    EXPECT_NE(c().lblComentari.caption, comment);
-    EXPECT_EQ(c().lblPregunta.caption.left(form->text(111).size()), form->text(111));
+    const QString comment = c().commentLabel.caption;
+    form->onLanguageChosen(2);
+    EXPECT_EQ(c().commentLabel.caption.left(10), form->text(184).left(10));
+    EXPECT_NE(c().commentLabel.caption, comment);
+    EXPECT_EQ(c().questionLabel.caption.left(form->text(111).size()), form->text(111));
     EXPECT_EQ(fakes.sound.played.size(), 1u); // no sound again
     EXPECT_EQ(fakes.random.draws, draws);     // nothing drawn again
-    EXPECT_TRUE(c().imgCara.visible);
+    EXPECT_TRUE(c().faceImage.visible);
 }
 
 TEST_F(ExerciseRun, SolutionsModePrefillsTheAnswer)
 {
     form->solutionsMode = true;
     choose(1, 18, 1);
-    form->cmdNou_Click();
-    EXPECT_EQ(c().txtSolucio.caption, num("2.0"));
-    EXPECT_EQ(c().txtSolucio.selStart, 0);
-    EXPECT_EQ(c().txtSolucio.selLength, 3);
+    form->startOrStopExercise();
+    EXPECT_EQ(c().answerBox.caption, num("2.0"));
+    EXPECT_EQ(c().answerBox.selStart, 0);
+    EXPECT_EQ(c().answerBox.selLength, 3);
     int key = 13;
-    form->txtSolucio_KeyPress(key);
+    form->onAnswerKeyPressed(key);
     EXPECT_TRUE(isTrue(st().answerCorrect));
 }
 
 TEST_F(ExerciseRun, RandomUnitsGiveEachSpeedItsOwnUnit)
 {
-    form->optAleatoriunit_Click();
+    form->onRandomUnitsChosen();
     choose(2, 2, 3);
     // Draws: units, then the values, then the six choices: rpm, 1/s, question in 1/s.
     fakes.random.script = {0.9f, drawForA(120), drawForB(40), drawForS(10), 0.1f, 0.9f,
                            0.1f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f};
-    form->cmdNou_Click();
-    EXPECT_TRUE(c().txtMotor.caption.contains(QStringLiteral("rpm")) || c().txtMotor.caption.trimmed().isEmpty()
-                || c().txtMotor.caption.contains(form->text(219)));
-    EXPECT_EQ(c().lblPregunta.caption, form->text(251) + QStringLiteral("(1/segon) ?"));
+    form->startOrStopExercise();
+    EXPECT_TRUE(c().drivingData.caption.contains(QStringLiteral("rpm")) || c().drivingData.caption.trimmed().isEmpty()
+                || c().drivingData.caption.contains(form->text(219)));
+    EXPECT_EQ(c().questionLabel.caption, form->text(251) + QStringLiteral("(1/segon) ?"));
     EXPECT_FLOAT_EQ(st().unitFactor, 1.0f);
     EXPECT_FLOAT_EQ(st().solution, st().resistantValue);
 }
@@ -293,11 +293,11 @@ TEST_F(ExerciseRun, ExamStepScoresAndFinishesAfterFive)
     const qint64 times[] = {0, 60000, 150000, 301000, 5000};
     for (int i = 0; i < 5; ++i) {
         const bool right = i != 4;
-        c().txtSolucio.caption = right ? formatSignificant(st().solution, QStringLiteral("###0.0###"), d, kPrefillDigits)
+        c().answerBox.caption = right ? formatSignificant(st().solution, QStringLiteral("###0.0###"), d, kPrefillDigits)
                                        : QStringLiteral("-1");
         fakes.clock.advanceMs(times[i]);
-        form->timAnima_Timer();
-        form->cmdFet_Click();
+        form->onAnimationTick();
+        form->onDoneClicked();
         if (i < 4)
             mechanisms.insert(st().mechanism);
     }
@@ -319,7 +319,7 @@ TEST_F(ExerciseRun, ExamStepScoresAndFinishesAfterFive)
                                                   + form->text(344) + QStringLiteral("1:00\r\n") + form->text(345)
                                                   + QStringLiteral(" 1.7"));
     EXPECT_TRUE(finished);
-    EXPECT_FALSE(c().form.enabled);
+    EXPECT_FALSE(c().window.enabled);
     EXPECT_FALSE(isTrue(st().examRunning));
 }
 
@@ -328,7 +328,7 @@ TEST_F(ExerciseRun, ExamStepScoresAndFinishesAfterFive)
 // solution states exactly that number in the unit of the question.
 TEST_F(ExerciseRun, EverySolutionSentenceStatesTheJudgedValue)
 {
-    form->optAleatoriunit_Click();
+    form->onRandomUnitsChosen();
     int checked = 0;
     for (int level = 1; level <= 3; ++level) {
         for (int m = 1; m <= 19; ++m) {
@@ -338,15 +338,15 @@ TEST_F(ExerciseRun, EverySolutionSentenceStatesTheJudgedValue)
                     st().level = level;
                     st().mechanism = m;
                     st().exercise = ex;
-                    c().optAleatorisist.value = c().optAleatoriexer.value = false;
+                    c().randomMechanismOption.value = c().randomExerciseOption.value = false;
                     st().exerciseRunning = True;
                     form->startExercise();
                     const float solution = st().solution;
                     ASSERT_TRUE(std::isfinite(solution) && solution > 0) << m << "/" << ex;
-                    ASSERT_FALSE(c().lblPregunta.caption.isEmpty());
-                    const QString question = c().lblPregunta.caption;
+                    ASSERT_FALSE(c().questionLabel.caption.isEmpty());
+                    const QString question = c().questionLabel.caption;
                     form->writeSolution();
-                    const QString sentence = c().lblPregunta.caption;
+                    const QString sentence = c().questionLabel.caption;
                     const QString twoDecimals = formatSignificant(solution, QStringLiteral("###0.#0"), d, kShownDigits);
                     const QString whole = strInt(qint64(std::llround(solution)));
                     const QString ratio = formatNumber(st().ratio, st().ratioFormat, d);
@@ -374,28 +374,28 @@ TEST_F(ExerciseRun, EverySolutionSentenceStatesTheJudgedValue)
 // them within the tolerance; the pupil's arithmetic below uses only what is shown.
 TEST_F(ExerciseRun, SmallValuesShowEnoughDigitsToWorkFrom)
 {
-    form->menDificil_Click(1);
-    form->optUnitats_Click(2);
+    form->onLevelChosen(1);
+    form->onUnitsChosen(2);
     choose(3, 9, 2); // the screw's speed, from the nut's speed and the thread pitch
     fakes.random.script = {drawForA(200), drawForB(5), drawForS(2.38f), 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
-    form->cmdNou_Click();
-    ASSERT_TRUE(c().lblRelacio.visible);
-    const QString nutLine = firstLine(c().txtResistent.caption);
+    form->startOrStopExercise();
+    ASSERT_TRUE(c().ratioLabel.visible);
+    const QString nutLine = firstLine(c().drivenData.caption);
     EXPECT_EQ(nutLine, form->text(213) + num(" 0.0631   ") + QStringLiteral("mm/s"));
-    EXPECT_EQ(c().lblRelacio.caption, form->text(103) + num("0.16667") + QStringLiteral(" mm"));
-    const double pitch = numberIn(c().lblRelacio.caption);
+    EXPECT_EQ(c().ratioLabel.caption, form->text(103) + num("0.16667") + QStringLiteral(" mm"));
+    const double pitch = numberIn(c().ratioLabel.caption);
     answer(QString::number(2 * M_PI * numberIn(nutLine) / pitch), 1000);
     EXPECT_TRUE(isTrue(st().answerCorrect));
 
     choose(2, 13, 2); // the driving speed, from the driven one and a tiny ratio
     fakes.random.script = {drawForA(415), drawForB(5), drawForS(7.77f), 0.7f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
-    form->cmdNou_Click();
-    ASSERT_TRUE(c().lblRelacio.visible);
-    EXPECT_EQ(c().lblRelacio.caption, form->text(101) + num("0.000145"));
-    const double driven = numberIn(secondLine(c().txtResistent.caption));
-    answer(QString::number(driven / numberIn(c().lblRelacio.caption)), 1000);
+    form->startOrStopExercise();
+    ASSERT_TRUE(c().ratioLabel.visible);
+    EXPECT_EQ(c().ratioLabel.caption, form->text(101) + num("0.000145"));
+    const double driven = numberIn(secondLine(c().drivenData.caption));
+    answer(QString::number(driven / numberIn(c().ratioLabel.caption)), 1000);
     EXPECT_TRUE(isTrue(st().answerCorrect));
-    EXPECT_TRUE(c().lblPregunta.caption.startsWith(form->text(111) + num(" 53527.")));
+    EXPECT_TRUE(c().questionLabel.caption.startsWith(form->text(111) + num(" 53527.")));
 }
 
 TEST_F(ExerciseRun, SolutionsModePrefillOfATinyRatioIsJudgedRight)
@@ -403,13 +403,13 @@ TEST_F(ExerciseRun, SolutionsModePrefillOfATinyRatioIsJudgedRight)
     form->solutionsMode = true;
     choose(2, 13, 1);
     fakes.random.script = {drawForA(183), drawForB(5), drawForS(3), 0.7f};
-    form->cmdNou_Click();
-    EXPECT_EQ(c().txtSolucio.caption, num("0.0007465"));
-    EXPECT_EQ(c().txtSolucio.selLength, 9);
+    form->startOrStopExercise();
+    EXPECT_EQ(c().answerBox.caption, num("0.0007465"));
+    EXPECT_EQ(c().answerBox.selLength, 9);
     int key = 13;
-    form->txtSolucio_KeyPress(key);
+    form->onAnswerKeyPressed(key);
     EXPECT_TRUE(isTrue(st().answerCorrect));
-    EXPECT_EQ(c().lblPregunta.caption, form->text(101) + num("0.000747"));
+    EXPECT_EQ(c().questionLabel.caption, form->text(101) + num("0.000747"));
 }
 
 // The loop the pupil turned on after an answer plays through a language switch, and the
@@ -418,19 +418,19 @@ TEST_F(ExerciseRun, LanguageSwitchLeavesTheLoopOn)
 {
     choose(2, 1, 2);
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
-    form->cmdNou_Click();
+    form->startOrStopExercise();
     answer(QStringLiteral("95.5"), 10000);
     ASSERT_TRUE(isTrue(st().answerCorrect));
     EXPECT_FALSE(form->soundOn); // the feedback sound replaced any loop
-    form->cmdSo_Click();
+    form->onSoundButtonClicked();
     ASSERT_TRUE(form->soundOn);
     const std::size_t played = fakes.sound.played.size();
     const int stops = fakes.sound.stops;
-    form->menLlengua_Click(3);
-    EXPECT_EQ(c().lblComentari.caption.left(10), form->text(184).left(10));
+    form->onLanguageChosen(3);
+    EXPECT_EQ(c().commentLabel.caption.left(10), form->text(184).left(10));
     EXPECT_TRUE(form->soundOn);
     EXPECT_EQ(fakes.sound.played.size(), played);
-    form->cmdSo_Click();
+    form->onSoundButtonClicked();
     EXPECT_FALSE(form->soundOn);
     EXPECT_EQ(fakes.sound.stops, stops + 1);
     EXPECT_EQ(fakes.sound.played.size(), played); // stopped, not started again
@@ -440,29 +440,29 @@ TEST_F(ExerciseRun, LanguageSwitchLeavesTheLoopOn)
 // first exercise, and the cam's titles.
 TEST_F(ExerciseRun, RackAndCamScreens)
 {
-    form->menDificil_Click(1);
+    form->onLevelChosen(1);
     choose(3, 7, 1);
     fakes.random.script = {drawForA(200), drawForB(20), drawForS(10), 0.9f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
-    form->cmdNou_Click();
+    form->startOrStopExercise();
     // Both speed lines hidden; pinion teeth and diameter shown; the pitch is asked.
-    EXPECT_EQ(c().txtMotor.caption, lines(QString(), form->text(221) + QStringLiteral(" 20")));
-    EXPECT_EQ(c().txtResistent.caption, lines(QString(), form->text(222) + QStringLiteral(" 20 mm")));
-    EXPECT_FALSE(c().lblRelacio.visible);
-    EXPECT_EQ(c().lblPregunta.caption, form->text(242));
-    EXPECT_EQ(c().lblRelacio.caption, form->text(102) + num("3.14") + QStringLiteral(" mm"));
-    EXPECT_FALSE(c().lblMotor.visible || c().lblResistent.visible);
-    EXPECT_EQ(c().lblCentral.caption, form->text(353));
+    EXPECT_EQ(c().drivingData.caption, lines(QString(), form->text(221) + QStringLiteral(" 20")));
+    EXPECT_EQ(c().drivenData.caption, lines(QString(), form->text(222) + QStringLiteral(" 20 mm")));
+    EXPECT_FALSE(c().ratioLabel.visible);
+    EXPECT_EQ(c().questionLabel.caption, form->text(242));
+    EXPECT_EQ(c().ratioLabel.caption, form->text(102) + num("3.14") + QStringLiteral(" mm"));
+    EXPECT_FALSE(c().drivingTitle.visible || c().drivenTitle.visible);
+    EXPECT_EQ(c().middleTitle.caption, form->text(353));
     answer(QStringLiteral("3.1416"), 1000);
     EXPECT_TRUE(isTrue(st().answerCorrect));
-    EXPECT_EQ(c().lblPregunta.caption, form->text(102) + num("3.14") + QStringLiteral(" mm"));
+    EXPECT_EQ(c().questionLabel.caption, form->text(102) + num("3.14") + QStringLiteral(" mm"));
 
     choose(3, 10, 1);
-    EXPECT_FALSE(c().lblMotor.visible);
-    EXPECT_FALSE(c().lblResistent.visible);
-    EXPECT_TRUE(c().lblCentral.visible);
-    EXPECT_EQ(c().lblCentral.caption, form->text(355));
-    EXPECT_TRUE(c().lblRelacio.caption.startsWith(form->text(104)));
-    EXPECT_TRUE(c().lblRelacio.caption.endsWith(QStringLiteral(" mm")));
+    EXPECT_FALSE(c().drivingTitle.visible);
+    EXPECT_FALSE(c().drivenTitle.visible);
+    EXPECT_TRUE(c().middleTitle.visible);
+    EXPECT_EQ(c().middleTitle.caption, form->text(355));
+    EXPECT_TRUE(c().ratioLabel.caption.startsWith(form->text(104)));
+    EXPECT_TRUE(c().ratioLabel.caption.endsWith(QStringLiteral(" mm")));
 }
 
 // The universal joint and the screw have no exercises 4 and 5: a random exercise is drawn
@@ -472,35 +472,35 @@ TEST_F(ExerciseRun, MissingExercisesOfTheJointAndTheScrew)
 {
     for (int mechanism : {6, 9}) {
         choose(mechanism == 6 ? 2 : 3, mechanism, 1);
-        form->selectOption(c().optAleatoriexer);
-        ASSERT_TRUE(c().optAleatoriexer.value);
+        form->selectOption(c().randomExerciseOption);
+        ASSERT_TRUE(c().randomExerciseOption.value);
         fakes.random.script = {0.7f, 0.95f, 0.3f};
         const int before = fakes.random.draws;
-        form->cmdNou_Click();
+        form->startOrStopExercise();
         EXPECT_EQ(st().exercise, 2) << mechanism; // 4 and 5 drawn again
         EXPECT_GE(fakes.random.draws - before, 3 + 4);
-        form->cmdNou_Click(); // stopped
+        form->startOrStopExercise(); // stopped
 
         for (int exercise : {4, 5}) {
             st().exercise = exercise;
             st().solution = 42;
             form->selectSolution();
             EXPECT_FLOAT_EQ(st().solution, 42);
-            c().lblPregunta.caption = QStringLiteral("as it was");
+            c().questionLabel.caption = QStringLiteral("as it was");
             form->writeSolution();
-            EXPECT_EQ(c().lblPregunta.caption, QStringLiteral("as it was"));
+            EXPECT_EQ(c().questionLabel.caption, QStringLiteral("as it was"));
         }
-        c().optAleatoriexer.value = false;
+        c().randomExerciseOption.value = false;
     }
 }
 
 TEST_F(ExerciseRun, WrongAnswerAtEasyLevelAndAnotherChance)
 {
-    form->menDificil_Click(1);
+    form->onLevelChosen(1);
     choose(2, 1, 2);
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
-    form->cmdNou_Click();
-    const QString question = c().lblPregunta.caption;
+    form->startOrStopExercise();
+    const QString question = c().questionLabel.caption;
     fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
     answer(QStringLiteral("12"), 30000);
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
@@ -508,16 +508,16 @@ TEST_F(ExerciseRun, WrongAnswerAtEasyLevelAndAnotherChance)
     EXPECT_EQ(fakes.messageBox.shown[0].helpTopic, 51);
     // The same question, an empty box with the focus, no comment yet, no clock.
     EXPECT_TRUE(isTrue(st().exerciseRunning));
-    EXPECT_TRUE(c().lblPregunta.visible);
-    EXPECT_EQ(c().lblPregunta.caption, question);
-    EXPECT_TRUE(c().txtSolucio.visible && c().cmdFet.visible);
-    EXPECT_TRUE(c().txtSolucio.caption.isEmpty());
-    EXPECT_EQ(form->focusRequest, &c().txtSolucio);
-    EXPECT_FALSE(c().lblComentari.visible || c().imgCara.visible || c().txtTemps.visible);
+    EXPECT_TRUE(c().questionLabel.visible);
+    EXPECT_EQ(c().questionLabel.caption, question);
+    EXPECT_TRUE(c().answerBox.visible && c().doneButton.visible);
+    EXPECT_TRUE(c().answerBox.caption.isEmpty());
+    EXPECT_EQ(form->focusRequest, &c().answerBox);
+    EXPECT_FALSE(c().commentLabel.visible || c().faceImage.visible || c().clockBox.visible);
     answer(QStringLiteral("95.49"), 5000);
     EXPECT_TRUE(isTrue(st().answerCorrect));
     EXPECT_EQ(st().elapsedSeconds, 35); // the clock ran on through the box
-    EXPECT_EQ(c().lblComentari.caption, form->text(181));
+    EXPECT_EQ(c().commentLabel.caption, form->text(181));
     EXPECT_EQ(fakes.messageBox.shown.size(), 1u);
 }
 
@@ -528,14 +528,14 @@ TEST_F(ExerciseRun, SoundLoopsAndARefusal)
                            1610, 1611, 1601, 1601, 1602, 1615, 1616, 1616, 1616, 1615};
     for (int m = 1; m <= 19; ++m) {
         st().mechanism = m;
-        form->cmdSo_Click();
+        form->onSoundButtonClicked();
         ASSERT_TRUE(form->soundOn);
         ASSERT_FALSE(fakes.sound.played.empty());
         const QString expected = QStringLiteral(":/sounds/%1.wav").arg(loops[m]);
         ASSERT_TRUE(QFile::exists(expected)) << loops[m];
         EXPECT_EQ(fakes.sound.played.back().resource, expected) << "mechanism " << m;
         EXPECT_TRUE(fakes.sound.played.back().loop);
-        form->cmdSo_Click();
+        form->onSoundButtonClicked();
         EXPECT_FALSE(form->soundOn);
     }
     EXPECT_NE(fakes.sound.played[0].resource, fakes.sound.played[1].resource);
@@ -543,15 +543,15 @@ TEST_F(ExerciseRun, SoundLoopsAndARefusal)
     fakes.sound.accept = 0;
     choose(2, 1, 2);
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
-    form->cmdNou_Click();
+    form->startOrStopExercise();
     answer(QStringLiteral("95.5"), 10000);
     ASSERT_TRUE(isTrue(st().answerCorrect));
     const std::size_t requests = fakes.sound.played.size();
     EXPECT_EQ(form->soundDevices, 0);
     fakes.sound.accept = 1;
-    form->cmdSo_Click(); // on, but nothing is asked of the platform
+    form->onSoundButtonClicked(); // on, but nothing is asked of the platform
     EXPECT_TRUE(form->soundOn);
-    form->cmdNou_Click();
+    form->startOrStopExercise();
     answer(formatSignificant(st().solution, QStringLiteral("###0.0###"), d, kPrefillDigits), 5000);
     ASSERT_TRUE(isTrue(st().answerCorrect));
     EXPECT_EQ(fakes.sound.played.size(), requests);
@@ -563,11 +563,11 @@ protected:
     // Answers the exam's exercise on screen, right or wrong, after the given time.
     void answerExercise(bool right, qint64 afterMs)
     {
-        c().txtSolucio.caption = right ? formatSignificant(st().solution, QStringLiteral("###0.0###"), d, kPrefillDigits)
+        c().answerBox.caption = right ? formatSignificant(st().solution, QStringLiteral("###0.0###"), d, kPrefillDigits)
                                        : QStringLiteral("-1");
         fakes.clock.advanceMs(afterMs);
-        form->timAnima_Timer();
-        form->cmdFet_Click();
+        form->onAnimationTick();
+        form->onDoneClicked();
     }
 };
 
@@ -575,8 +575,8 @@ protected:
 // of its exercises draws its own units.
 TEST_F(ExamRun, FinishedExamBringsTheLevelBack)
 {
-    form->menDificil_Click(1);
-    ASSERT_FALSE(c().optAleatorisist.visible);
+    form->onLevelChosen(1);
+    ASSERT_FALSE(c().randomMechanismOption.visible);
     // Two exercises: mechanism, exercise, units, the values, the six choices.
     const std::initializer_list<float> choices{0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
     fakes.random.script = {0.01f, 0.01f, 0.1f, drawForA(120), drawForB(40), drawForS(10), 0.1f};
@@ -584,9 +584,9 @@ TEST_F(ExamRun, FinishedExamBringsTheLevelBack)
     for (float draw : {0.06f, 0.01f, 0.9f, drawForA(120), drawForB(40), drawForS(10), 0.1f})
         fakes.random.script.push_back(draw);
     fakes.random.script.insert(fakes.random.script.end(), choices);
-    form->cmdExamen_Click();
+    form->startOrStopExam();
     EXPECT_EQ(st().level, 3);
-    EXPECT_TRUE(c().optAleatoriunit.value);
+    EXPECT_TRUE(c().randomUnitsItem.value);
     EXPECT_EQ(st().mechanism, 1);
     EXPECT_EQ(st().units, 1);
     answerExercise(true, 20000);
@@ -597,34 +597,34 @@ TEST_F(ExamRun, FinishedExamBringsTheLevelBack)
     EXPECT_FALSE(isTrue(st().examRunning));
     EXPECT_EQ(st().examCount, 5);
     EXPECT_EQ(st().level, 1);
-    EXPECT_TRUE(c().menDificil[1].value);
+    EXPECT_TRUE(c().levelItems[1].value);
     // The easy level's own set-up: no random options, the choices open again.
-    EXPECT_FALSE(c().optAleatorisist.visible || c().optAleatoriexer.visible);
-    EXPECT_FALSE(c().optAleatoriunit.value);
-    EXPECT_TRUE(c().fratipo.enabled && c().fraSistema.enabled && c().fraExercici.enabled);
+    EXPECT_FALSE(c().randomMechanismOption.visible || c().randomExerciseOption.visible);
+    EXPECT_FALSE(c().randomUnitsItem.value);
+    EXPECT_TRUE(c().typeFrame.enabled && c().mechanismFrame.enabled && c().exerciseFrame.enabled);
 }
 
 // A language switch between two exercises of an exam writes the one on screen again in the
 // new language, draws nothing and lets the exam go on to its end.
 TEST_F(ExamRun, LanguageChangeBetweenExercises)
 {
-    form->cmdExamen_Click();
+    form->startOrStopExam();
     answerExercise(true, 10000);
     ASSERT_EQ(st().examCount, 1);
     ASSERT_TRUE(isTrue(st().examRunning));
-    const QStringList data = numbersIn(c().txtMotor.caption + c().txtResistent.caption);
+    const QStringList data = numbersIn(c().drivingData.caption + c().drivenData.caption);
     const float solution = st().solution;
-    const QString question = c().lblPregunta.caption;
+    const QString question = c().questionLabel.caption;
     const int draws = fakes.random.draws;
-    form->menLlengua_Click(3);
-    EXPECT_NE(c().lblPregunta.caption, question);
-    form->menLlengua_Click(1);
-    EXPECT_EQ(c().lblPregunta.caption, question);
-    form->menLlengua_Click(3);
+    form->onLanguageChosen(3);
+    EXPECT_NE(c().questionLabel.caption, question);
+    form->onLanguageChosen(1);
+    EXPECT_EQ(c().questionLabel.caption, question);
+    form->onLanguageChosen(3);
     EXPECT_EQ(fakes.random.draws, draws);
     EXPECT_FLOAT_EQ(st().solution, solution);
-    EXPECT_EQ(numbersIn(c().txtMotor.caption + c().txtResistent.caption), data);
-    EXPECT_TRUE(c().txtSolucio.visible);
+    EXPECT_EQ(numbersIn(c().drivingData.caption + c().drivenData.caption), data);
+    EXPECT_TRUE(c().answerBox.visible);
     EXPECT_TRUE(isTrue(st().examRunning));
     for (int i = 0; i < 4; ++i)
         answerExercise(true, 10000);

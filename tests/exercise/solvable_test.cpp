@@ -237,8 +237,8 @@ protected:
         fakes.folder.folder = dir.path();
         Services services = fakes.all();
         services.random = &seeded;
-        form = std::make_unique<Formulari>(services, TextCatalogue::builtIn());
-        form->Form_Load();
+        form = std::make_unique<MainWindowModel>(services, TextCatalogue::builtIn());
+        form->load();
     }
 
     Screen screen()
@@ -249,12 +249,12 @@ protected:
             for (int i = 0; i < 2; ++i)
                 s.lines << (control.visible && i < two.size() ? two[i] : QString());
         };
-        box(c().txtMotor);
-        box(c().txtResistent);
-        box(c().txtCentral);
-        if (c().lblRelacio.visible)
-            s.statement = c().lblRelacio.caption;
-        s.question = c().lblPregunta.caption;
+        box(c().drivingData);
+        box(c().drivenData);
+        box(c().middleData);
+        if (c().ratioLabel.visible)
+            s.statement = c().ratioLabel.caption;
+        s.question = c().questionLabel.caption;
         return s;
     }
 
@@ -271,7 +271,7 @@ protected:
     std::optional<double> work(const Screen &s, int mechanism)
     {
         // The compound drives' picture is mirrored when the large wheel of each pair drives.
-        const Machine m = machine(mechanism, c().imgMeca.pictureMirrored);
+        const Machine m = machine(mechanism, c().pictureArea.pictureMirrored);
         std::array<std::optional<double>, QuantityCount> known{};
         known[Pi] = std::numbers::pi;
         known[TwoPi] = 2 * std::numbers::pi;
@@ -333,9 +333,9 @@ TEST_F(Solvable, EveryExerciseCanBeAnsweredFromItsScreen)
     std::array<int, AllowanceCount> allowed{};
     for (int units = 1; units <= 3; ++units) {
         if (units == 3)
-            form->optAleatoriunit_Click();
+            form->onRandomUnitsChosen();
         else
-            form->optUnitats_Click(units);
+            form->onUnitsChosen(units);
         for (int level = 1; level <= 3; ++level) {
             for (int mechanism = 1; mechanism <= 19; ++mechanism) {
                 const int last = (mechanism == 6 || mechanism == 9) ? 3 : 5;
@@ -344,16 +344,16 @@ TEST_F(Solvable, EveryExerciseCanBeAnsweredFromItsScreen)
                         st().level = level;
                         st().mechanism = mechanism;
                         st().exercise = exercise;
-                        c().optAleatorisist.value = c().optAleatoriexer.value = false;
+                        c().randomMechanismOption.value = c().randomExerciseOption.value = false;
                         st().exerciseRunning = True;
                         form->startExercise();
                         const Screen s = screen();
                         const std::optional<double> answer = work(s, mechanism);
                         ++exercises;
                         if (answer) {
-                            c().txtSolucio.caption = QString::number(*answer, 'g', 10);
+                            c().answerBox.caption = QString::number(*answer, 'g', 10);
                             int key = 13;
-                            form->txtSolucio_KeyPress(key);
+                            form->onAnswerKeyPressed(key);
                         }
                         st().exerciseRunning = False;
                         fakes.messageBox.shown.clear();

@@ -4,7 +4,7 @@
 //   record_store_probe <name>   exit 0: stored and listed first; 3: not stored, the
 //                               pupil's message printed; 1: anything else wrong
 
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 #include "app/platform/qt_services.h"
 #include "exams/exam_windows.h"
 #include "support/fakes.h"
@@ -24,29 +24,29 @@ int main(int argc, char *argv[])
     QtProgramFolder folder;
     Services services = fakes.all();
     services.folder = &folder;
-    Formulari form(services, TextCatalogue::builtIn());
-    form.Form_Load();
+    MainWindowModel form(services, TextCatalogue::builtIn());
+    form.load();
     form.examScores = {9.5f, 2, 2, 2, 2, 1.5f};
     form.examResultWaiting = true;
-    form.c.form.enabled = false;
+    form.c.window.enabled = false;
 
     ExamResultModel result(form);
-    result.Form_Load();
-    result.txtNom.caption = QString::fromLocal8Bit(argv[1]);
-    result.cmdAcceptar_Click();
+    result.load();
+    result.nameBox.caption = QString::fromLocal8Bit(argv[1]);
+    result.onAcceptClicked();
     if (!result.closed) {
         const QString said = fakes.messageBox.shown.empty() ? QString() : fakes.messageBox.shown.back().text;
         std::printf("not stored: %s\n", qPrintable(said));
         return fakes.messageBox.shown.empty() ? 1 : 3;
     }
     ExamsTakenModel list(form);
-    list.Form_Load();
+    list.load();
     std::printf("%s\n", qPrintable(list.folderText));
     for (std::size_t i = 1; i <= 10; ++i) {
-        if (!list.lblNom[i].caption.trimmed().isEmpty())
-            std::printf("%2zu %s %s\n", i, qPrintable(list.lblNom[i].caption), qPrintable(list.lblPunts[i].caption));
+        if (!list.nameCells[i].caption.trimmed().isEmpty())
+            std::printf("%2zu %s %s\n", i, qPrintable(list.nameCells[i].caption), qPrintable(list.pointsCells[i].caption));
     }
-    if (!list.problemText.isEmpty() || list.lblNom[1].caption.trimmed() != result.txtNom.caption.left(16).trimmed())
+    if (!list.problemText.isEmpty() || list.nameCells[1].caption.trimmed() != result.nameBox.caption.left(16).trimmed())
         return 1;
     return 0;
 }

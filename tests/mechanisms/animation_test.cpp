@@ -301,14 +301,14 @@ class AnimationClock : public FormFixture
 TEST_F(AnimationClock, ClockTextOnlyChangesWhileARunIsActive)
 {
     start(1);
-    c().txtTemps.caption = QStringLiteral("1:23");
+    c().clockBox.caption = QStringLiteral("1:23");
     fakes.clock.advanceMs(5000);
-    form->timAnima_Timer();
-    EXPECT_EQ(c().txtTemps.caption, QStringLiteral("1:23"));
+    form->onAnimationTick();
+    EXPECT_EQ(c().clockBox.caption, QStringLiteral("1:23"));
     st().exerciseRunning = True;
     st().startTime = fakes.clock.nowMs();
     fakes.clock.advanceMs(187400);
-    form->timAnima_Timer();
-    EXPECT_EQ(c().txtTemps.caption, QStringLiteral("3:07"));
+    form->onAnimationTick();
+    EXPECT_EQ(c().clockBox.caption, QStringLiteral("3:07"));
     EXPECT_EQ(st().clockTime, 187400);
 }

@@ -10,8 +10,8 @@ protected:
     void SetUp() override { start(1); }
     void choose(int type, int mechanism)
     {
-        form->selectOption(c().opttipus[type]);
-        form->selectOption(c().optsistema[mechanism]);
+        form->selectOption(c().typeOptions[type]);
+        form->selectOption(c().mechanismOptions[mechanism]);
     }
     int visibleParts()
     {
@@ -33,14 +33,14 @@ TEST_F(Drawing, EachMechanismShowsItsOwnParts)
 
 TEST_F(Drawing, AMechanismChangeHidesThePictureUntilTheNextTick)
 {
-    form->timAnima_Timer();
-    EXPECT_TRUE(c().imgMeca.visible);
+    form->onAnimationTick();
+    EXPECT_TRUE(c().pictureArea.visible);
     choose(2, 1);
-    EXPECT_FALSE(c().imgMeca.visible);
+    EXPECT_FALSE(c().pictureArea.visible);
     EXPECT_TRUE(form->picturePending);
-    EXPECT_EQ(c().imgMeca.picture, 51);
-    form->timAnima_Timer();
-    EXPECT_TRUE(c().imgMeca.visible);
+    EXPECT_EQ(c().pictureArea.picture, 51);
+    form->onAnimationTick();
+    EXPECT_TRUE(c().pictureArea.visible);
     EXPECT_FALSE(form->picturePending);
 }
 
@@ -49,14 +49,14 @@ TEST_F(Drawing, TheChangeSequenceAlwaysLeavesThePlainPicture)
     choose(2, 12);
     form->loadMechanismPicture(true);
     EXPECT_TRUE(form->drawing.mirrored);
-    EXPECT_TRUE(c().imgMeca.pictureMirrored);
+    EXPECT_TRUE(c().pictureArea.pictureMirrored);
     EXPECT_EQ(form->drawing.motionSign, -1);
     EXPECT_DOUBLE_EQ(form->drawing.centres[12][1], 3120);
     EXPECT_DOUBLE_EQ(form->drawing.idlerPhase, 0.0);
-    form->selectOption(c().optsistema[13]);
-    form->selectOption(c().optsistema[12]);
+    form->selectOption(c().mechanismOptions[13]);
+    form->selectOption(c().mechanismOptions[12]);
     EXPECT_FALSE(form->drawing.mirrored);
-    EXPECT_FALSE(c().imgMeca.pictureMirrored);
+    EXPECT_FALSE(c().pictureArea.pictureMirrored);
     EXPECT_DOUBLE_EQ(form->drawing.centres[12][1], 2550);
     EXPECT_DOUBLE_EQ(form->drawing.centres[12][3], 975);
     EXPECT_DOUBLE_EQ(form->drawing.idlerPhase, 0.2);
@@ -66,16 +66,16 @@ TEST_F(Drawing, TheChangeSequenceAlwaysLeavesThePlainPicture)
 TEST_F(Drawing, MirroringOnlyWhenItChangesTouchesTheCentres)
 {
     choose(1, 15);
-    form->timAnima_Timer();
+    form->onAnimationTick();
     form->loadMechanismPicture(false); // already plain: picture replaced, still shown
-    EXPECT_TRUE(c().imgMeca.visible);
+    EXPECT_TRUE(c().pictureArea.visible);
     form->loadMechanismPicture(true);
-    EXPECT_FALSE(c().imgMeca.visible);
+    EXPECT_FALSE(c().pictureArea.visible);
     EXPECT_DOUBLE_EQ(form->drawing.centres[15][1], 3570);
     EXPECT_EQ(form->drawing.leverSide, -1);
-    form->timAnima_Timer();
+    form->onAnimationTick();
     form->loadMechanismPicture(true);
-    EXPECT_TRUE(c().imgMeca.visible);
+    EXPECT_TRUE(c().pictureArea.visible);
     form->loadMechanismPicture(false);
     EXPECT_EQ(form->drawing.motionSign, 1);
     EXPECT_DOUBLE_EQ(form->drawing.centres[15][1], 2100);
@@ -87,7 +87,7 @@ TEST_F(Drawing, PicturesOfTheFixedMechanismsAreNeverMirrored)
         st().mechanism = m;
         const auto before = form->drawing.centres;
         form->loadMechanismPicture(true);
-        EXPECT_FALSE(c().imgMeca.pictureMirrored) << m;
+        EXPECT_FALSE(c().pictureArea.pictureMirrored) << m;
         EXPECT_FALSE(form->drawing.mirrored) << m;
         EXPECT_EQ(form->drawing.centres, before) << m;
     }
@@ -105,13 +105,13 @@ TEST_F(Drawing, ChainLinksAllComeBackAfterAnotherMechanism)
 {
     choose(2, 5);
     for (int i = 0; i < 5; ++i)
-        form->timAnima_Timer();
+        form->onAnimationTick();
     int hidden = 0;
     for (int k = 1; k <= 30; ++k)
         hidden += form->drawing.linkShown[k] == 0;
     EXPECT_GT(hidden, 0);
-    form->selectOption(c().optsistema[1]);
-    form->selectOption(c().optsistema[5]);
+    form->selectOption(c().mechanismOptions[1]);
+    form->selectOption(c().mechanismOptions[5]);
     for (int k = 1; k <= 30; ++k)
         EXPECT_EQ(form->drawing.linkShown[k], -1);
     for (int k = 1; k <= 10; ++k)
@@ -121,12 +121,12 @@ TEST_F(Drawing, ChainLinksAllComeBackAfterAnotherMechanism)
 
 TEST_F(Drawing, TheSoundLoopFollowsAMechanismChange)
 {
-    form->cmdSo_Click();
+    form->onSoundButtonClicked();
     EXPECT_TRUE(form->soundOn);
     choose(3, 9);
     EXPECT_TRUE(form->soundOn);
     EXPECT_EQ(fakes.sound.stops, 0);
-    form->cmdSo_Click();
+    form->onSoundButtonClicked();
     EXPECT_FALSE(form->soundOn);
     choose(3, 10);
     EXPECT_FALSE(form->soundOn);
@@ -155,16 +155,16 @@ TEST(InitialLayout, PlacesTheFixedGeometry)
 TEST_F(Drawing, TheUniversalJointOnlyRepaintsWhenItsPictureChanges)
 {
     choose(2, 6);
-    form->timAnima_Timer(); // reveal
+    form->onAnimationTick(); // reveal
     EXPECT_TRUE(form->drawingMoved);
     int repaints = 0;
     for (int t = 0; t < 12; ++t) {
-        form->timAnima_Timer();
+        form->onAnimationTick();
         repaints += form->drawingMoved;
     }
     EXPECT_EQ(repaints, 4);
     choose(2, 1);
-    form->timAnima_Timer();
-    form->timAnima_Timer();
+    form->onAnimationTick();
+    form->onAnimationTick();
     EXPECT_TRUE(form->drawingMoved);
 }

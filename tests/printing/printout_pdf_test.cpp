@@ -1,5 +1,5 @@
 #include <QFont>
-#include "app/formulari_view.h"
+#include "app/main_window_view.h"
 #include "exams/exam_views.h"
 #include "exams/exam_windows.h"
 #include "exams/record_file.h"
@@ -45,8 +45,8 @@ protected:
         start(language);
         Services services = fakes.all();
         services.printer = &printer;
-        form = std::make_unique<Formulari>(services, TextCatalogue::builtIn());
-        form->Form_Load();
+        form = std::make_unique<MainWindowModel>(services, TextCatalogue::builtIn());
+        form->load();
     }
 
     void fillExam()
@@ -87,18 +87,18 @@ TEST_F(RealPrinting, ThePdfPathWritesTheThreePrintoutsInEachLanguage)
         startWithRealPrinter(language);
         fillExam();
         const QString tag = QString::fromLatin1(languages[language - 1]);
-        form->optSistema_Click(1); // spur gears: picture and drawn teeth
-        form->cmdNou_Click();
+        form->onMechanismChosen(1); // spur gears: picture and drawn teeth
+        form->startOrStopExercise();
         for (int tick = 0; tick < 10; ++tick) // the teeth stand where the screen shows them
-            form->timAnima_Timer();
+            form->onAnimationTick();
         saveAs(folder + QStringLiteral("/exercise-%1.pdf").arg(tag),
                [&] { printExerciseSheet(*form, Target::PdfFile); });
 
         ExamResultModel result(*form);
-        result.Form_Load();
-        result.txtNom.caption = QStringLiteral("Núria Ferrer");
+        result.load();
+        result.nameBox.caption = QStringLiteral("Núria Ferrer");
         saveAs(folder + QStringLiteral("/exam-result-%1.pdf").arg(tag),
-               [&] { result.cmdPrint3_Click(Target::PdfFile); });
+               [&] { result.print(Target::PdfFile); });
 
         for (int i = 1; i <= 10; ++i) {
             ASSERT_TRUE(ExamRecordFile(dir.filePath(QStringLiteral("exadat")))
@@ -107,9 +107,9 @@ TEST_F(RealPrinting, ThePdfPathWritesTheThreePrintoutsInEachLanguage)
                                    quint8(i)));
         }
         ExamsTakenModel list(*form);
-        list.Form_Load();
+        list.load();
         saveAs(folder + QStringLiteral("/exams-taken-%1.pdf").arg(tag),
-               [&] { list.cmdPrint2_Click(Target::PdfFile); });
+               [&] { list.print(Target::PdfFile); });
     }
     ASSERT_EQ(asked.size(), 9);
     EXPECT_TRUE(asked[0].endsWith(QLatin1String("/cinemoto-exercici.pdf"))) << asked[0].toStdString();
@@ -123,7 +123,7 @@ TEST_F(RealPrinting, AFailedPrintReachesThePupil)
     printer.printerName = QStringLiteral("cinemoto-no-such-printer");
     EXPECT_EQ(printerReadiness(printer.printerName), Outcome::NoPrinter);
     fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
-    form->cmdPrint_Click();
+    form->printExercise();
     ASSERT_EQ(fakes.messageBox.shown.size(), 2u); // the question, then what went wrong
     EXPECT_TRUE(fakes.messageBox.shown[1].text.contains(form->text(514)));
 
@@ -163,17 +163,17 @@ TEST_F(RealPrinting, ThePreviewShowsOnePageUnderItsTitle)
 TEST_F(RealPrinting, PreviewAndPdfStandBesideEveryPrintButton)
 {
     startWithRealPrinter(2);
-    FormulariView view(*form);
-    QMenu *options = view.menuBar()->findChild<QMenu *>(QStringLiteral("menOpcions"));
+    MainWindowView view(*form);
+    QMenu *options = view.menuBar()->findChild<QMenu *>(QStringLiteral("optionsMenu"));
     ASSERT_NE(options, nullptr);
     QStringList texts;
     for (QAction *action : options->actions())
         texts << action->text();
-    const qsizetype print = texts.indexOf(c().menImprimir.caption);
+    const qsizetype print = texts.indexOf(c().printItem.caption);
     ASSERT_GE(print, 0);
     EXPECT_EQ(texts.value(print + 1), form->text(510));
     EXPECT_EQ(texts.value(print + 2), form->text(511));
-    auto *printButton = view.findChild<QToolButton *>(QStringLiteral("cmdPrint"));
+    auto *printButton = view.findChild<QToolButton *>(QStringLiteral("printButton"));
     ASSERT_TRUE(printButton && printButton->menu());
     EXPECT_EQ(printButton->menu()->actions().size(), 2);
 
@@ -184,7 +184,7 @@ TEST_F(RealPrinting, PreviewAndPdfStandBesideEveryPrintButton)
     printer.choosePdfFile = [path](const QString &, const QString &) { return path; };
     printButton->menu()->actions().at(1)->trigger();
     EXPECT_TRUE(QFileInfo(path).size() > 0);
-    form->menLlengua_Click(3);
+    form->onLanguageChosen(3);
     view.sync();
     EXPECT_EQ(printButton->menu()->actions().at(0)->text(), QStringLiteral("Print preview…"));
 

@@ -52,7 +52,7 @@ protected:
 TEST_F(Printouts, PaperIsConfirmedFirstWhilePreviewAndPdfAreNot)
 {
     start(1);
-    form->cmdPrint_Click();
+    form->printExercise();
     EXPECT_TRUE(fakes.printer.jobs.empty()); // answered No
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].icon, MessageBoxService::Icon::Question);
@@ -60,7 +60,7 @@ TEST_F(Printouts, PaperIsConfirmedFirstWhilePreviewAndPdfAreNot)
     EXPECT_TRUE(fakes.messageBox.shown[0].text.startsWith(form->text(281)));
 
     fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
-    form->cmdPrint_Click();
+    form->printExercise();
     ASSERT_EQ(fakes.printer.jobs.size(), 1u);
     EXPECT_EQ(fakes.printer.jobs[0].target, Target::Printer);
 
@@ -109,11 +109,11 @@ TEST_F(Printouts, ExamWindowsReportAFailedPrintToo)
     fillExam();
     fakes.printer.outcome = Outcome::NoPrinter;
     ExamResultModel result(*form);
-    result.Form_Load();
-    result.cmdPrint3_Click(Target::Preview);
+    result.load();
+    result.print(Target::Preview);
     ExamsTakenModel list(*form);
-    list.Form_Load();
-    list.cmdPrint2_Click(Target::Preview);
+    list.load();
+    list.print(Target::Preview);
     ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
     for (const auto &told : fakes.messageBox.shown)
         EXPECT_TRUE(told.text.contains(form->text(514)));
@@ -132,11 +132,11 @@ TEST_F(Printouts, EveryJobIsNamedInThePupilsLanguage)
         fakes.printer.jobs.clear();
         printExerciseSheet(*form, Target::PdfFile);
         ExamResultModel result(*form);
-        result.Form_Load();
-        result.cmdPrint3_Click(Target::PdfFile);
+        result.load();
+        result.print(Target::PdfFile);
         ExamsTakenModel list(*form);
-        list.Form_Load();
-        list.cmdPrint2_Click(Target::PdfFile);
+        list.load();
+        list.print(Target::PdfFile);
         ASSERT_EQ(fakes.printer.jobs.size(), 3u);
         for (int i = 0; i < 3; ++i) {
             const Printout &p = fakes.printer.jobs[std::size_t(i)].printout;
@@ -153,49 +153,49 @@ TEST_F(Printouts, EveryJobIsNamedInThePupilsLanguage)
 TEST_F(Printouts, TheSheetHoldsTheExerciseButNotTheAnswerCommentOrClock)
 {
     start(3);
-    form->cmdNou_Click();
-    c().txtSolucio.caption = QStringLiteral("98765.4321");
+    form->startOrStopExercise();
+    c().answerBox.caption = QStringLiteral("98765.4321");
     fakes.clock.advanceMs(75000);
-    form->timAnima_Timer();
-    const QString clock = c().txtTemps.caption;
+    form->onAnimationTick();
+    const QString clock = c().clockBox.caption;
     ASSERT_FALSE(clock.isEmpty());
     const Printout p = exerciseSheet(*form);
 
-    EXPECT_EQ(factValue(p, form->text(519)), c().optsistema[st().mechanism].caption.remove(QLatin1Char('&')));
-    EXPECT_EQ(factValue(p, form->text(520)), c().optExercici[st().exercise].caption.remove(QLatin1Char('&')));
-    EXPECT_EQ(p.question, c().lblPregunta.caption.trimmed());
+    EXPECT_EQ(factValue(p, form->text(519)), c().mechanismOptions[st().mechanism].caption.remove(QLatin1Char('&')));
+    EXPECT_EQ(factValue(p, form->text(520)), c().exerciseOptions[st().exercise].caption.remove(QLatin1Char('&')));
+    EXPECT_EQ(p.question, c().questionLabel.caption.trimmed());
     EXPECT_FALSE(p.question.isEmpty());
     ASSERT_GE(p.data.size(), 2);
-    EXPECT_EQ(p.data[0].title, c().lblMotor.caption.trimmed());
+    EXPECT_EQ(p.data[0].title, c().drivingTitle.caption.trimmed());
     QStringList motorLines;
-    for (const QString &line : c().txtMotor.caption.split(form->newLine))
+    for (const QString &line : c().drivingData.caption.split(form->newLine))
         motorLines << line.trimmed();
     EXPECT_EQ(p.data[0].lines, motorLines);
     ASSERT_TRUE(p.picture.has_value());
-    EXPECT_EQ(p.picture->id, c().imgMeca.picture);
+    EXPECT_EQ(p.picture->id, c().pictureArea.picture);
     EXPECT_EQ(p.answerCaption, form->text(523));
 
     const QString text = allText(p);
     EXPECT_FALSE(text.contains(QStringLiteral("98765")));
     EXPECT_FALSE(text.contains(clock));
-    EXPECT_FALSE(text.contains(c().lblSolucio.caption.trimmed()));
+    EXPECT_FALSE(text.contains(c().answerLabel.caption.trimmed()));
     // Building a printout leaves the window exactly as it was.
-    EXPECT_TRUE(c().txtSolucio.visible && c().cmdFet.visible && c().fratipo.visible);
-    EXPECT_EQ(c().txtSolucio.caption, QStringLiteral("98765.4321"));
+    EXPECT_TRUE(c().answerBox.visible && c().doneButton.visible && c().typeFrame.visible);
+    EXPECT_EQ(c().answerBox.caption, QStringLiteral("98765.4321"));
 }
 
 TEST_F(Printouts, AfterAWrongAnswerTheSheetCarriesTheSolutionSentence)
 {
     start(3);
-    form->menDificil_Click(3); // one try only
-    form->cmdNou_Click();
-    const QString question = c().lblPregunta.caption.trimmed();
-    c().txtSolucio.caption = QStringLiteral("-1");
-    form->cmdFet_Click();
+    form->onLevelChosen(3); // one try only
+    form->startOrStopExercise();
+    const QString question = c().questionLabel.caption.trimmed();
+    c().answerBox.caption = QStringLiteral("-1");
+    form->onDoneClicked();
     const Printout p = exerciseSheet(*form);
-    const QString comment = c().lblComentari.caption.trimmed();
+    const QString comment = c().commentLabel.caption.trimmed();
     EXPECT_NE(p.question, question);
-    EXPECT_EQ(p.question, c().lblPregunta.caption.trimmed());
+    EXPECT_EQ(p.question, c().questionLabel.caption.trimmed());
     if (!comment.isEmpty()) {
         EXPECT_FALSE(allText(p).contains(comment));
     }
@@ -206,7 +206,7 @@ TEST_F(Printouts, TheResultCarriesRowsTotalDateAndTheNameOnlyWhenTyped)
     start(1);
     fillExam();
     ExamResultModel result(*form);
-    result.Form_Load();
+    result.load();
     Printout p = examResultSheet(*form, result);
     EXPECT_EQ(p.subtitle, form->text(471));
     EXPECT_EQ(factValue(p, form->text(522)), QStringLiteral("<missing>"));
@@ -218,9 +218,9 @@ TEST_F(Printouts, TheResultCarriesRowsTotalDateAndTheNameOnlyWhenTyped)
     EXPECT_TRUE(p.lastRowIsTotal);
     EXPECT_EQ(p.tableRows[5][0], form->text(476));
     EXPECT_EQ(p.tableRows[5][2], QStringLiteral("3:10"));
-    EXPECT_EQ(p.tableRows[5][3], result.lblPunt[0].caption);
+    EXPECT_EQ(p.tableRows[5][3], result.rowPoints[0].caption);
 
-    result.txtNom.caption = QStringLiteral("  Laia Puig ");
+    result.nameBox.caption = QStringLiteral("  Laia Puig ");
     p = examResultSheet(*form, result);
     EXPECT_EQ(factValue(p, form->text(522)), QStringLiteral("Laia Puig"));
 }
@@ -234,7 +234,7 @@ TEST_F(Printouts, TheListIsATableOfTheTenRecords)
         ASSERT_TRUE(ExamRecordFile(dir.filePath(QStringLiteral("exadat"))).store(r, quint8(i * 7)));
     }
     ExamsTakenModel list(*form);
-    list.Form_Load();
+    list.load();
     const Printout p = examsTakenSheet(*form, list);
     EXPECT_EQ(p.subtitle, form->text(481));
     EXPECT_EQ(p.tableHeader, (QStringList{form->text(482), form->text(475), form->text(483), form->text(484)}));
@@ -249,10 +249,10 @@ TEST_F(Printouts, TheListIsATableOfTheTenRecords)
 TEST_F(Printouts, PrintingWithNoExerciseRunningLeavesTheAnswerControlsHidden)
 {
     start(2);
-    ASSERT_FALSE(c().txtSolucio.visible || c().cmdFet.visible || c().lblSolucio.visible);
+    ASSERT_FALSE(c().answerBox.visible || c().doneButton.visible || c().answerLabel.visible);
     fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
-    form->cmdPrint_Click();
+    form->printExercise();
     ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_FALSE(c().txtSolucio.visible || c().cmdFet.visible || c().lblSolucio.visible);
-    EXPECT_TRUE(c().cmdNou.enabled);
+    EXPECT_FALSE(c().answerBox.visible || c().doneButton.visible || c().answerLabel.visible);
+    EXPECT_TRUE(c().exerciseButton.enabled);
 }

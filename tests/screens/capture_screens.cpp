@@ -4,7 +4,7 @@
 //   capture_screens --compare <a> <b> lists the files that differ; exit 1 when any does
 #include "app/about.h"
 #include "app/about_view.h"
-#include "app/formulari_view.h"
+#include "app/main_window_view.h"
 #include "app/help_view.h"
 #include "exams/exam_views.h"
 #include "exams/exam_windows.h"
@@ -54,7 +54,7 @@ struct Trainer
 {
     QTemporaryDir dir;
     FakeServices fakes;
-    std::unique_ptr<Formulari> form;
+    std::unique_ptr<MainWindowModel> form;
 
     explicit Trainer(int language)
     {
@@ -63,8 +63,8 @@ struct Trainer
         settings.write(QByteArray(1, char(language)) + QByteArray(1, '\0'));
         settings.close();
         fakes.folder.folder = dir.path();
-        form = std::make_unique<Formulari>(fakes.all(), TextCatalogue::builtIn());
-        form->Form_Load();
+        form = std::make_unique<MainWindowModel>(fakes.all(), TextCatalogue::builtIn());
+        form->load();
     }
 };
 
@@ -88,7 +88,7 @@ void stopTimers(QWidget &view)
         timer->stop();
 }
 
-void showSettled(FormulariView &view)
+void showSettled(MainWindowView &view)
 {
     view.sync();
     view.tick();
@@ -99,14 +99,14 @@ void captureMainWindow(Capture &capture)
 {
     for (int language = 1; language <= 3; ++language) {
         Trainer t(language);
-        FormulariView view(*t.form);
+        MainWindowView view(*t.form);
         view.resize(960, 640);
         view.show();
         stopTimers(view);
         showSettled(view);
         capture.save(&view, QStringLiteral("main_%1").arg(QLatin1String(kNames[language])));
         for (int type = 1; type <= 3; ++type) {
-            t.form->selectOption(t.form->c.opttipus[type]);
+            t.form->selectOption(t.form->c.typeOptions[type]);
             showSettled(view);
             capture.save(&view, QStringLiteral("main_type%1_%2").arg(type).arg(QLatin1String(kNames[language])));
         }
@@ -117,31 +117,31 @@ void captureMainWindow(Capture &capture)
 void captureMechanisms(Capture &capture, int language)
 {
     Trainer t(language);
-    FormulariView view(*t.form);
+    MainWindowView view(*t.form);
     view.resize(960, 640);
     view.show();
     stopTimers(view);
     showSettled(view);
-    Formulari &form = *t.form;
+    MainWindowModel &form = *t.form;
     for (int m = 1; m <= mechanismCount; ++m) {
         const MechanismInfo &info = mechanismInfo(m);
-        form.selectOption(form.c.opttipus[info.type]);
-        form.selectOption(form.c.optsistema[m]);
+        form.selectOption(form.c.typeOptions[info.type]);
+        form.selectOption(form.c.mechanismOptions[m]);
         for (int ex = 1; ex <= info.exerciseCount; ++ex) {
-            form.selectOption(form.c.optExercici[ex]);
-            form.cmdNou_Click();
+            form.selectOption(form.c.exerciseOptions[ex]);
+            form.startOrStopExercise();
             for (int i = 0; i < 7; ++i)
                 view.tick();
             t.fakes.clock.advanceMs(12000);
             showSettled(view);
             const QString name = QStringLiteral("mech%1_ex%2_%3").arg(m, 2, 10, QLatin1Char('0')).arg(ex).arg(QLatin1String(kNames[language]));
             capture.save(&view, name);
-            form.c.txtSolucio.caption = QStringLiteral("1");
-            form.cmdFet_Click();
+            form.c.answerBox.caption = QStringLiteral("1");
+            form.onDoneClicked();
             showSettled(view);
             capture.save(&view, name + QStringLiteral("_answered"));
             if (form.st.exerciseRunning != 0) {
-                form.cmdNou_Click();
+                form.startOrStopExercise();
                 showSettled(view);
             }
         }
@@ -152,7 +152,7 @@ void captureOtherWindows(Capture &capture)
 {
     for (int language = 1; language <= 3; ++language) {
         Trainer t(language);
-        Formulari &form = *t.form;
+        MainWindowModel &form = *t.form;
         const QString suffix = QString::fromLatin1(kNames[language]);
         form.examTimes = {QStringLiteral("4:07"), QStringLiteral("0:21"), QStringLiteral("1:02"),
                           QStringLiteral("0:55"), QStringLiteral("1:10"), QStringLiteral("0:39")};
@@ -183,8 +183,8 @@ void captureOtherWindows(Capture &capture)
             auto *view = new QuizView(quiz); // deletes itself when closed
             view->show();
             capture.save(view, QStringLiteral("quiz_opening_") + suffix);
-            quiz.cmdPregunta_Click();
-            quiz.lblResposta_Click(quiz.rightAnswer == 1 ? 2 : 1);
+            quiz.askQuestion();
+            quiz.chooseAnswer(quiz.rightAnswer == 1 ? 2 : 1);
             view->sync();
             capture.save(view, QStringLiteral("quiz_answered_") + suffix);
             closeNow(view);

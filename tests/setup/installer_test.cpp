@@ -72,16 +72,16 @@ TEST(InstallerFolders, SeparatorAndNulRules)
 TEST_F(Installer, ThreeClicksInstallInTheChosenLanguageAndStart)
 {
     InstallerModel model(platform, medium.path());
-    model.Form_Load();
-    model.optIdioma_Click(2);
-    model.cmdOK_Click();
+    model.load();
+    model.onLanguageChosen(2);
+    model.onOkClicked();
     EXPECT_EQ(model.stage, 2);
     EXPECT_FALSE(model.optionsShown);
     EXPECT_EQ(model.messageLine, QStringLiteral("El programa se instalará en el directorio"));
     EXPECT_EQ(model.folderLine, target.path() + QStringLiteral("/cinemoto/"));
-    model.optIdioma_Click(3); // too late to change
+    model.onLanguageChosen(3); // too late to change
     EXPECT_EQ(model.language, 2);
-    model.cmdOK_Click();
+    model.onOkClicked();
     EXPECT_EQ(model.stage, 3);
     EXPECT_TRUE(model.error.isEmpty());
     EXPECT_EQ(model.messageLine, QStringLiteral("El proceso de instalación ha terminado"));
@@ -92,7 +92,7 @@ TEST_F(Installer, ThreeClicksInstallInTheChosenLanguageAndStart)
     EXPECT_EQ(read(dir + QStringLiteral("/links.htm")), QByteArray("linksesp.htm"));
     EXPECT_EQ(read(dir + QStringLiteral("/cinemoto")), QByteArray("cinemoto"));
     EXPECT_TRUE(QFile::exists(platform.menu + QStringLiteral("/Cinemoto.desktop")));
-    model.cmdOK_Click();
+    model.onOkClicked();
     EXPECT_TRUE(model.finished);
     EXPECT_EQ(platform.started, QStringList{dir + QStringLiteral("/cinemoto")});
 }
@@ -101,10 +101,10 @@ TEST_F(Installer, InstallingAgainKeepsTheRecordedExams)
 {
     for (int round = 0; round < 2; ++round) {
         InstallerModel model(platform, medium.path());
-        model.Form_Load();
-        model.optIdioma_Click(round == 0 ? 1 : 3);
-        model.cmdOK_Click();
-        model.cmdOK_Click();
+        model.load();
+        model.onLanguageChosen(round == 0 ? 1 : 3);
+        model.onOkClicked();
+        model.onOkClicked();
         ASSERT_EQ(model.stage, 3);
         if (round == 0)
             write(target.filePath(QStringLiteral("cinemoto/exadat")), QByteArray("results of the class"));
@@ -119,10 +119,10 @@ TEST_F(Installer, AMissingFileStopsTheStageWithAReason)
 {
     QFile::remove(medium.filePath(QStringLiteral("catala.gif")));
     InstallerModel model(platform, medium.path());
-    model.Form_Load();
-    model.optIdioma_Click(3);
-    model.cmdOK_Click();
-    model.cmdOK_Click();
+    model.load();
+    model.onLanguageChosen(3);
+    model.onOkClicked();
+    model.onOkClicked();
     EXPECT_EQ(model.stage, 2);
     EXPECT_EQ(model.errorFile, QStringLiteral("catala.gif"));
     EXPECT_EQ(model.error, QStringLiteral("catala.gif: missing from the installation medium"));
@@ -135,10 +135,10 @@ namespace {
 
 void install(InstallerModel &model, int language)
 {
-    model.Form_Load();
-    model.optIdioma_Click(language);
-    model.cmdOK_Click();
-    model.cmdOK_Click();
+    model.load();
+    model.onLanguageChosen(language);
+    model.onOkClicked();
+    model.onOkClicked();
 }
 
 QFile::Permissions mode(const QString &path)
@@ -224,7 +224,7 @@ TEST_F(Installer, AnInstallForEveryUserSharesTheRecordsAndDoesNotStartTheTrainer
     InstallerModel again(system, medium.path());
     install(again, 1);
     EXPECT_EQ(read(system.shared + QStringLiteral("/exadat")), QByteArray("results of the class"));
-    again.cmdOK_Click();
+    again.onOkClicked();
     EXPECT_TRUE(again.finished);
     EXPECT_TRUE(system.started.isEmpty());
 }

@@ -102,7 +102,7 @@ TEST_F(SetupWindowTest, ArrowKeysChooseAndCancelLeavesWithoutInstalling)
     QTest::keyClick(option(1), Qt::Key_Down);
     EXPECT_TRUE(option(2)->isChecked());
     EXPECT_EQ(model->language, 2);
-    auto *cancel = window->findChild<QPushButton *>(QStringLiteral("cmdCancel"));
+    auto *cancel = window->findChild<QPushButton *>(QStringLiteral("leaveButton"));
     ASSERT_NE(cancel, nullptr);
     EXPECT_EQ(cancel->text(), QStringLiteral("Cancelar")); // in the language chosen
     cancel->setFocus();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 #include "mechanisms/catalogue.h"
 #include "support/fakes.h"
 
@@ -18,7 +18,7 @@ class FormFixture : public ::testing::Test
 protected:
     QTemporaryDir dir;
     FakeServices fakes;
-    std::unique_ptr<Formulari> form;
+    std::unique_ptr<MainWindowModel> form;
 
     void writeSettings(const QByteArray &bytes)
     {
@@ -37,11 +37,11 @@ protected:
     void startAsIs()
     {
         fakes.folder.folder = dir.path();
-        form = std::make_unique<Formulari>(fakes.all(), TextCatalogue::builtIn());
-        form->Form_Load();
+        form = std::make_unique<MainWindowModel>(fakes.all(), TextCatalogue::builtIn());
+        form->load();
     }
 
-    FormControls &c() { return form->c; }
+    MainWindowControls &c() { return form->c; }
     ExerciseState &st() { return form->st; }
 
     // Mechanisms whose option is visible, top to bottom.
@@ -49,7 +49,7 @@ protected:
     {
         std::vector<std::pair<int, int>> shown;
         for (int m = 1; m <= mechanismCount; ++m) {
-            if (form->c.optsistema[m].visible)
+            if (form->c.mechanismOptions[m].visible)
                 shown.push_back({mechanismInfo(m).position, m});
         }
         std::sort(shown.begin(), shown.end());

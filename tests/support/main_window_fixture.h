@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/formulari_view.h"
+#include "app/main_window_view.h"
 #include "support/form_fixture.h"
 #include "support/qt_app.h"
 
@@ -13,14 +13,14 @@ namespace cinemoto::test {
 class MainWindowFixture : public FormFixture
 {
 protected:
-    std::unique_ptr<FormulariView> view;
+    std::unique_ptr<MainWindowView> view;
 
     // Starts the trainer in the language and shows its main window, at the size when given.
     void showMainWindow(int language, QSize size = QSize())
     {
         app();
         start(language);
-        view = std::make_unique<FormulariView>(*form);
+        view = std::make_unique<MainWindowView>(*form);
         if (size.isValid())
             view->resize(size);
         view->show();

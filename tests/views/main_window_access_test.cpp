@@ -1,5 +1,5 @@
 #include "app/contrast.h"
-#include "app/formulari_view.h"
+#include "app/main_window_view.h"
 #include "mechanisms/picture_view.h"
 #include "support/form_fixture.h"
 #include "support/main_window_fixture.h"
@@ -41,7 +41,7 @@ protected:
     }
     void startExercise()
     {
-        QTest::mouseClick(widget<QPushButton>(c().cmdNou), Qt::LeftButton);
+        QTest::mouseClick(widget<QPushButton>(c().exerciseButton), Qt::LeftButton);
         QApplication::processEvents();
     }
     int checkedIn(const Control &frame)
@@ -58,7 +58,7 @@ TEST_F(MainWindowAccess, AnAnswerPutInThroughTheAccessibilityInterfaceIsJudgedLi
     open();
     startExercise();
     ASSERT_TRUE(isTrue(st().exerciseRunning));
-    QLineEdit *answer = widget<QLineEdit>(c().txtSolucio);
+    QLineEdit *answer = widget<QLineEdit>(c().answerBox);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(answer);
     ASSERT_NE(iface, nullptr);
     ASSERT_NE(iface->editableTextInterface(), nullptr);
@@ -70,17 +70,17 @@ TEST_F(MainWindowAccess, AnAnswerPutInThroughTheAccessibilityInterfaceIsJudgedLi
     // Replacing the whole text, as on-screen keyboards do, counts as well.
     startExercise(); // stop
     startExercise();
-    answer = widget<QLineEdit>(c().txtSolucio);
+    answer = widget<QLineEdit>(c().answerBox);
     iface = QAccessible::queryAccessibleInterface(answer);
     iface->setText(QAccessible::Value, QString::number(double(st().solution), 'g', 9));
-    QTest::mouseClick(widget<QPushButton>(c().cmdFet), Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(c().doneButton), Qt::LeftButton);
     EXPECT_TRUE(isTrue(st().answerCorrect));
 }
 
 TEST_F(MainWindowAccess, OptionsAreExclusiveRadioButtonsAndTheExerciseFollowsWhatIsShown)
 {
     open();
-    for (const Control *frame : {&c().fratipo, &c().fraSistema, &c().fraExercici}) {
+    for (const Control *frame : {&c().typeFrame, &c().mechanismFrame, &c().exerciseFrame}) {
         for (QRadioButton *option : widget<QGroupBox>(*frame)->findChildren<QRadioButton *>()) {
             QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(option);
             EXPECT_EQ(iface->role(), QAccessible::RadioButton) << option->objectName().toStdString();
@@ -89,46 +89,46 @@ TEST_F(MainWindowAccess, OptionsAreExclusiveRadioButtonsAndTheExerciseFollowsWha
     }
     // Toggled through the accessibility interface: one mechanism stays selected, and it is
     // the one the exercise uses.
-    QRadioButton *lever = widget<QRadioButton>(c().optsistema[18]);
+    QRadioButton *lever = widget<QRadioButton>(c().mechanismOptions[18]);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(lever);
     ASSERT_NE(iface->actionInterface(), nullptr);
     iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QApplication::processEvents();
     EXPECT_TRUE(iface->state().checked);
-    EXPECT_EQ(checkedIn(c().fraSistema), 1);
+    EXPECT_EQ(checkedIn(c().mechanismFrame), 1);
     EXPECT_EQ(st().mechanism, 18);
-    EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget<QRadioButton>(c().optsistema[17]))->state().checked);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget<QRadioButton>(c().mechanismOptions[17]))->state().checked);
     // Toggling the selected one again leaves it selected.
     iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(lever->isChecked());
     EXPECT_EQ(st().mechanism, 18);
     // The same for exercises, pressed rather than toggled.
-    QRadioButton *third = widget<QRadioButton>(c().optExercici[3]);
+    QRadioButton *third = widget<QRadioButton>(c().exerciseOptions[3]);
     QAccessible::queryAccessibleInterface(third)->actionInterface()->doAction(
         QAccessibleActionInterface::pressAction());
     QTest::qWait(300); // a press is an animated click
-    EXPECT_EQ(checkedIn(c().fraExercici), 1);
+    EXPECT_EQ(checkedIn(c().exerciseFrame), 1);
     EXPECT_EQ(st().exercise, 3);
 }
 
 TEST_F(MainWindowAccess, DifficultyAndUnitsChoicesAreExclusiveRadioItems)
 {
     open();
-    for (const Control *item : {&c().menDificil[1], &c().optUnitats[2], &c().optAleatoriunit}) {
+    for (const Control *item : {&c().levelItems[1], &c().unitsItems[2], &c().randomUnitsItem}) {
         QAction *action = view->actionFor(*item);
         ASSERT_NE(action->actionGroup(), nullptr);
         EXPECT_EQ(action->actionGroup()->exclusionPolicy(), QActionGroup::ExclusionPolicy::Exclusive);
     }
-    view->actionFor(c().optUnitats[2])->trigger();
+    view->actionFor(c().unitsItems[2])->trigger();
     EXPECT_EQ(st().units, 2);
-    view->actionFor(c().optUnitats[2])->trigger(); // choosing it again keeps it
-    EXPECT_TRUE(view->actionFor(c().optUnitats[2])->isChecked());
-    view->actionFor(c().optAleatoriunit)->trigger();
-    EXPECT_FALSE(view->actionFor(c().optUnitats[2])->isChecked());
-    view->actionFor(c().menDificil[1])->trigger();
+    view->actionFor(c().unitsItems[2])->trigger(); // choosing it again keeps it
+    EXPECT_TRUE(view->actionFor(c().unitsItems[2])->isChecked());
+    view->actionFor(c().randomUnitsItem)->trigger();
+    EXPECT_FALSE(view->actionFor(c().unitsItems[2])->isChecked());
+    view->actionFor(c().levelItems[1])->trigger();
     int ticked = 0;
     for (int i = 1; i <= 3; ++i)
-        ticked += view->actionFor(c().menDificil[i])->isChecked() ? 1 : 0;
+        ticked += view->actionFor(c().levelItems[i])->isChecked() ? 1 : 0;
     EXPECT_EQ(ticked, 1);
     EXPECT_EQ(st().level, 1);
 }
@@ -136,40 +136,40 @@ TEST_F(MainWindowAccess, DifficultyAndUnitsChoicesAreExclusiveRadioItems)
 TEST_F(MainWindowAccess, FocusStartsInTheSelectionAndEachFrameIsOneTabStopWithArrows)
 {
     open();
-    QRadioButton *type = widget<QRadioButton>(c().opttipus[1]);
+    QRadioButton *type = widget<QRadioButton>(c().typeOptions[1]);
     EXPECT_EQ(QApplication::focusWidget(), type);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().optsistema[17]));
+    EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().mechanismOptions[17]));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().optExercici[1]));
+    EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().exerciseOptions[1]));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), widget<QPushButton>(c().cmdTest));
+    EXPECT_EQ(QApplication::focusWidget(), widget<QPushButton>(c().quizButton));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), widget<QPushButton>(c().cmdNou));
+    EXPECT_EQ(QApplication::focusWidget(), widget<QPushButton>(c().exerciseButton));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().optsistema[17]));
+    EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().mechanismOptions[17]));
 
     // Arrows move the selection within the frame, round from the last to the first.
     const std::vector<int> shown = visibleMechanisms();
     ASSERT_EQ(shown.front(), 17);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(st().mechanism, shown[1]);
-    EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().optsistema[shown[1]]));
+    EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().mechanismOptions[shown[1]]));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    EXPECT_EQ(checkedIn(c().fraSistema), 1);
+    EXPECT_EQ(checkedIn(c().mechanismFrame), 1);
     EXPECT_EQ(st().mechanism, shown.back());
-    EXPECT_TRUE(widget<QRadioButton>(c().optsistema[st().mechanism])->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>(c().mechanismOptions[st().mechanism])->isChecked());
     // The type frame: Down chooses motion transmission and its mechanisms appear.
-    widget<QRadioButton>(c().opttipus[1])->setFocus();
+    widget<QRadioButton>(c().typeOptions[1])->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    EXPECT_TRUE(c().opttipus[2].value);
-    EXPECT_TRUE(widget<QRadioButton>(c().optsistema[st().mechanism])->isVisibleTo(view.get()));
+    EXPECT_TRUE(c().typeOptions[2].value);
+    EXPECT_TRUE(widget<QRadioButton>(c().mechanismOptions[st().mechanism])->isVisibleTo(view.get()));
     // Tab from the type goes to the selected mechanism, wherever it is in its list.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().optsistema[st().mechanism]));
+    EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().mechanismOptions[st().mechanism]));
 }
 
 TEST_F(MainWindowAccess, TheWindowsCtrlShortcutsWorkFromTheAnswerBox)
@@ -177,7 +177,7 @@ TEST_F(MainWindowAccess, TheWindowsCtrlShortcutsWorkFromTheAnswerBox)
     open();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
     ASSERT_TRUE(isTrue(st().exerciseRunning));
-    QLineEdit *answer = widget<QLineEdit>(c().txtSolucio);
+    QLineEdit *answer = widget<QLineEdit>(c().answerBox);
     EXPECT_EQ(QApplication::focusWidget(), answer);
     QTest::keyClicks(answer, QStringLiteral("12"));
     QTest::keyClick(answer, Qt::Key_E, Qt::ControlModifier);
@@ -198,7 +198,7 @@ TEST_F(MainWindowAccess, CopyingThePictureSaysSoBriefly)
     ASSERT_NE(sign, nullptr);
     EXPECT_FALSE(sign->isVisible());
     QTest::mouseClick(view->pictureView(), Qt::LeftButton, {}, QPoint(100, 60));
-    EXPECT_EQ(fakes.clipboard.text, c().optsistema[17].caption);
+    EXPECT_EQ(fakes.clipboard.text, c().mechanismOptions[17].caption);
     EXPECT_TRUE(sign->isVisible());
     EXPECT_EQ(sign->text(), form->text(544));
     EXPECT_TRUE(view->pictureView()->rect().contains(sign->geometry()));
@@ -214,12 +214,12 @@ TEST_F(MainWindowAccess, EachStateReadsAsWhatItIs)
     ASSERT_NE(hint, nullptr);
     EXPECT_TRUE(hint->isVisible());
     EXPECT_EQ(hint->text(), form->text(542));
-    EXPECT_FALSE(view->widgetFor(c().lblMotor)->isVisible());
-    EXPECT_FALSE(view->widgetFor(c().lblResistent)->isVisible());
+    EXPECT_FALSE(view->widgetFor(c().drivingTitle)->isVisible());
+    EXPECT_FALSE(view->widgetFor(c().drivenTitle)->isVisible());
     // Every exercise: no blank line first, and a box with nothing to show goes with its title.
     int emptyBoxes = 0;
     const std::pair<const Control *, const Control *> columns[] = {
-        {&c().lblMotor, &c().txtMotor}, {&c().lblCentral, &c().txtCentral}, {&c().lblResistent, &c().txtResistent}};
+        {&c().drivingTitle, &c().drivingData}, {&c().middleTitle, &c().middleData}, {&c().drivenTitle, &c().drivenData}};
     for (int m = 1; m <= 19; ++m) {
         for (int ex = 1; ex <= ((m == 6 || m == 9) ? 3 : 5); ++ex) {
             st().mechanism = m;
@@ -245,13 +245,13 @@ TEST_F(MainWindowAccess, EachStateReadsAsWhatItIs)
         }
     }
     EXPECT_GT(emptyBoxes, 0);
-    form->cmdNou_Click();
-    form->cmdNou_Click(); // started and stopped: idle again
+    form->startOrStopExercise();
+    form->startOrStopExercise(); // started and stopped: idle again
     view->sync();
     EXPECT_TRUE(hint->isVisibleTo(view.get()));
     // Expert: each empty frame says its choice is random, readable though the frame is greyed.
-    view->actionFor(c().menDificil[3])->trigger();
-    for (const char *name : {"fratipo_random", "fraSistema_random", "fraExercici_random"}) {
+    view->actionFor(c().levelItems[3])->trigger();
+    for (const char *name : {"typeFrame_random", "mechanismFrame_random", "exerciseFrame_random"}) {
         auto *note = view->findChild<QLabel *>(QLatin1String(name));
         ASSERT_NE(note, nullptr);
         EXPECT_TRUE(note->isVisible()) << name;

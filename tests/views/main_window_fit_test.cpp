@@ -1,4 +1,4 @@
-#include "app/formulari_view.h"
+#include "app/main_window_view.h"
 #include "mechanisms/picture_view.h"
 #include "support/form_fixture.h"
 #include "support/main_window_fixture.h"
@@ -91,10 +91,10 @@ TEST_F(MainWindowFit, EveryExerciseFitsSmallScreensInEveryLanguage)
         // Mid-exercise at both sizes, with the longest lines of this language on screen.
         for (const QSize &screen : {kSmallScreen, kLaptopAt125}) {
             // Chosen as a pupil does, so the picture shows this mechanism's own parts.
-            form->selectOption(c().opttipus[2]);
-            form->selectOption(c().optsistema[14]);
-            form->selectOption(c().optExercici[4]);
-            form->cmdNou_Click();
+            form->selectOption(c().typeOptions[2]);
+            form->selectOption(c().mechanismOptions[14]);
+            form->selectOption(c().exerciseOptions[4]);
+            form->startOrStopExercise();
             view->sync();
             view->tick();
             view->resize(screen);
@@ -109,7 +109,7 @@ TEST_F(MainWindowFit, EveryExerciseFitsSmallScreensInEveryLanguage)
                                                        .arg(screen.width())
                                                        .arg(screen.height())
                                                        .arg(QLatin1String(kNames[language])));
-            form->cmdNou_Click(); // stopped
+            form->startOrStopExercise(); // stopped
         }
         view.reset();
     }

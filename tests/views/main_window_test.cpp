@@ -1,4 +1,4 @@
-#include "app/formulari_view.h"
+#include "app/main_window_view.h"
 #include "app/format.h"
 #include "exams/exam_views.h"
 #include "exams/record_file.h"
@@ -44,7 +44,7 @@ TEST_F(MainWindow, EveryControlHasAWidgetWithItsNameAndAnAccessibleName)
     open(1);
     int checked = 0;
     for (Control *control : c().all()) {
-        if (control == &c().form)
+        if (control == &c().window)
             continue;
         QWidget *w = view->widgetFor(*control);
         QAction *a = view->actionFor(*control);
@@ -55,36 +55,36 @@ TEST_F(MainWindow, EveryControlHasAWidgetWithItsNameAndAnAccessibleName)
                                                     : control->name;
             EXPECT_EQ(w->objectName(), expected);
             const bool named = !w->accessibleName().isEmpty();
-            const bool mayBeUnnamed = control == &c().txtTemps || control == &c().imgCara
-                || control == &c().lblPregunta || control == &c().lblComentari || control == &c().lblRelacio
-                || control == &c().txtMotor || control == &c().txtCentral || control == &c().txtResistent
-                || control == &c().txtSolucio || control->name.startsWith(QLatin1String("lbl"));
+            const bool mayBeUnnamed = control == &c().clockBox || control == &c().faceImage
+                || control == &c().questionLabel || control == &c().commentLabel || control == &c().ratioLabel
+                || control == &c().drivingData || control == &c().middleData || control == &c().drivenData
+                || control == &c().answerBox || control->name.startsWith(QLatin1String("lbl"));
             EXPECT_TRUE(named || mayBeUnnamed) << control->name.toStdString() << control->index;
             ++checked;
         }
     }
     EXPECT_GT(checked, 50);
     EXPECT_EQ(view->windowTitle(), QStringLiteral("Cinemoto 3.2"));
-    EXPECT_EQ(widget<QToolButton>(c().cmdNet)->accessibleName(), QStringLiteral("Internet"));
-    EXPECT_EQ(widget<QToolButton>(c().cmdCalculadora)->accessibleName(),
+    EXPECT_EQ(widget<QToolButton>(c().linksButton)->accessibleName(), QStringLiteral("Internet"));
+    EXPECT_EQ(widget<QToolButton>(c().calculatorButton)->accessibleName(),
               QStringLiteral("Obre la calculadora de l'escriptori"));
 }
 
 TEST_F(MainWindow, MenusCarryTheirShortcutsAndTicks)
 {
     open(1);
-    EXPECT_EQ(view->actionFor(c().menCalculadora)->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
-    EXPECT_EQ(view->actionFor(c().menCopiar)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(view->actionFor(c().menRealitzats)->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
-    EXPECT_EQ(view->actionFor(c().menImprimir)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    EXPECT_EQ(view->actionFor(c().menNouexamen)->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
-    EXPECT_EQ(view->actionFor(c().menNouexercici)->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
-    EXPECT_EQ(view->actionFor(c().menSortir)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-    EXPECT_EQ(view->actionFor(c().menContinguts)->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
-    EXPECT_TRUE(view->actionFor(c().menDificil[2])->isChecked());
-    EXPECT_TRUE(view->actionFor(c().optUnitats[1])->isChecked());
-    EXPECT_TRUE(view->actionFor(c().menllengua[1])->isChecked());
-    EXPECT_EQ(view->actionFor(c().menSortir)->text(), QStringLiteral("&Sortir"));
+    EXPECT_EQ(view->actionFor(c().calculatorItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+    EXPECT_EQ(view->actionFor(c().copyPictureItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(view->actionFor(c().examsTakenItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
+    EXPECT_EQ(view->actionFor(c().printItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(view->actionFor(c().newExamItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    EXPECT_EQ(view->actionFor(c().newExerciseItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    EXPECT_EQ(view->actionFor(c().exitItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(view->actionFor(c().contentsItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+    EXPECT_TRUE(view->actionFor(c().levelItems[2])->isChecked());
+    EXPECT_TRUE(view->actionFor(c().unitsItems[1])->isChecked());
+    EXPECT_TRUE(view->actionFor(c().languageItems[1])->isChecked());
+    EXPECT_EQ(view->actionFor(c().exitItem)->text(), QStringLiteral("&Sortir"));
     const QList<QAction *> tops = view->menuBar()->actions();
     ASSERT_EQ(tops.size(), 5);
     EXPECT_EQ(tops[0]->text(), QStringLiteral("&Opcions"));
@@ -94,48 +94,48 @@ TEST_F(MainWindow, MenusCarryTheirShortcutsAndTicks)
 TEST_F(MainWindow, ClicksReachTheModelAndItsStateReachesTheWidgets)
 {
     open(1);
-    QRadioButton *transformation = widget<QRadioButton>(c().opttipus[3]);
+    QRadioButton *transformation = widget<QRadioButton>(c().typeOptions[3]);
     QTest::mouseClick(transformation, Qt::LeftButton);
     EXPECT_EQ(st().mechanism, 11);
-    EXPECT_TRUE(widget<QRadioButton>(c().optsistema[11])->isChecked());
-    EXPECT_FALSE(widget<QRadioButton>(c().optsistema[17])->isVisibleTo(view.get()));
-    EXPECT_TRUE(widget<QRadioButton>(c().optsistema[9])->isVisibleTo(view.get()));
-    EXPECT_FALSE(widget<QRadioButton>(c().opttipus[1])->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>(c().mechanismOptions[11])->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>(c().mechanismOptions[17])->isVisibleTo(view.get()));
+    EXPECT_TRUE(widget<QRadioButton>(c().mechanismOptions[9])->isVisibleTo(view.get()));
+    EXPECT_FALSE(widget<QRadioButton>(c().typeOptions[1])->isChecked());
 
     // Clicking a selected option keeps it selected.
-    QTest::mouseClick(widget<QRadioButton>(c().optsistema[11]), Qt::LeftButton);
-    EXPECT_TRUE(widget<QRadioButton>(c().optsistema[11])->isChecked());
+    QTest::mouseClick(widget<QRadioButton>(c().mechanismOptions[11]), Qt::LeftButton);
+    EXPECT_TRUE(widget<QRadioButton>(c().mechanismOptions[11])->isChecked());
 
-    view->actionFor(c().menDificil[3])->trigger();
+    view->actionFor(c().levelItems[3])->trigger();
     EXPECT_EQ(st().level, 3);
-    EXPECT_TRUE(view->actionFor(c().optAleatoriunit)->isChecked());
-    EXPECT_FALSE(view->actionFor(c().optUnitats[1])->isEnabled());
-    EXPECT_FALSE(widget<QGroupBox>(c().fratipo)->isEnabled());
+    EXPECT_TRUE(view->actionFor(c().randomUnitsItem)->isChecked());
+    EXPECT_FALSE(view->actionFor(c().unitsItems[1])->isEnabled());
+    EXPECT_FALSE(widget<QGroupBox>(c().typeFrame)->isEnabled());
 }
 
 TEST_F(MainWindow, TheFlagButtonSwitchesLanguageAndLetsGoOfTheFocus)
 {
     open(1);
-    QToolButton *flag = widget<QToolButton>(c().cmdIdioma);
+    QToolButton *flag = widget<QToolButton>(c().languageButton);
     flag->setFocus();
     QTest::mouseClick(flag, Qt::LeftButton);
     EXPECT_EQ(form->lang.language, 2);
     EXPECT_FALSE(flag->hasFocus());
-    EXPECT_EQ(widget<QGroupBox>(c().fraSistema)->title(), QStringLiteral("Mecanismo"));
-    EXPECT_EQ(widget<QRadioButton>(c().optsistema[17])->text(), QStringLiteral("Polea simple"));
-    EXPECT_TRUE(view->actionFor(c().menllengua[2])->isChecked());
-    view->actionFor(c().menllengua[3])->trigger();
-    EXPECT_EQ(widget<QPushButton>(c().cmdNou)->text(), QStringLiteral("Exercise"));
+    EXPECT_EQ(widget<QGroupBox>(c().mechanismFrame)->title(), QStringLiteral("Mecanismo"));
+    EXPECT_EQ(widget<QRadioButton>(c().mechanismOptions[17])->text(), QStringLiteral("Polea simple"));
+    EXPECT_TRUE(view->actionFor(c().languageItems[2])->isChecked());
+    view->actionFor(c().languageItems[3])->trigger();
+    EXPECT_EQ(widget<QPushButton>(c().exerciseButton)->text(), QStringLiteral("Exercise"));
 }
 
 TEST_F(MainWindow, F1OpensTheTopicOfTheFocusedControlElseTheWindow)
 {
     open(2);
-    widget<QPushButton>(c().cmdNou)->setFocus();
+    widget<QPushButton>(c().exerciseButton)->setFocus();
     QTest::keyClick(view.get(), Qt::Key_F1);
     ASSERT_FALSE(fakes.help.topics.empty());
     EXPECT_EQ(fakes.help.topics.back(), 112);
-    widget<QRadioButton>(c().optsistema[17])->setFocus();
+    widget<QRadioButton>(c().mechanismOptions[17])->setFocus();
     QTest::keyClick(view.get(), Qt::Key_F1);
     EXPECT_EQ(fakes.help.topics.back(), 167); // from the mechanism frame
 }
@@ -143,7 +143,7 @@ TEST_F(MainWindow, F1OpensTheTopicOfTheFocusedControlElseTheWindow)
 TEST_F(MainWindow, ExitClosesTheWindow)
 {
     open(1);
-    view->actionFor(c().menSortir)->trigger();
+    view->actionFor(c().exitItem)->trigger();
     EXPECT_TRUE(form->isClosed());
     EXPECT_FALSE(view->isVisible());
 }
@@ -154,7 +154,7 @@ TEST_F(MainWindow, TextsFitInEveryLanguage)
     for (int language = 1; language <= 3; ++language) {
         open(language);
         for (int type = 1; type <= 3; ++type) {
-            QTest::mouseClick(widget<QRadioButton>(c().opttipus[type]), Qt::LeftButton);
+            QTest::mouseClick(widget<QRadioButton>(c().typeOptions[type]), Qt::LeftButton);
             QApplication::processEvents();
             for (Control *control : c().all()) {
                 auto *radio = qobject_cast<QRadioButton *>(view->widgetFor(*control));
@@ -163,12 +163,12 @@ TEST_F(MainWindow, TextsFitInEveryLanguage)
                 EXPECT_GE(radio->width(), radio->sizeHint().width())
                     << "cut: " << radio->text().toStdString() << " in " << names[language];
             }
-            for (const Control *frame : {&c().fratipo, &c().fraSistema, &c().fraExercici}) {
+            for (const Control *frame : {&c().typeFrame, &c().mechanismFrame, &c().exerciseFrame}) {
                 auto *box = widget<QGroupBox>(*frame);
                 EXPECT_GE(box->height(), box->sizeHint().height()) << box->title().toStdString();
             }
         }
-        form->selectOption(c().opttipus[1]);
+        form->selectOption(c().typeOptions[1]);
         view->sync();
         view->tick();
         QApplication::processEvents();
@@ -180,9 +180,9 @@ TEST_F(MainWindow, TextsFitInEveryLanguage)
 TEST_F(MainWindow, ClosingWithWindowsOpenOverItEndsCleanly)
 {
     open(1);
-    view->actionFor(c().menRealitzats)->trigger();
-    EXPECT_FALSE(c().form.enabled);
-    QTest::mouseClick(qobject_cast<QPushButton *>(view->widgetFor(c().cmdTest)), Qt::LeftButton);
+    view->actionFor(c().examsTakenItem)->trigger();
+    EXPECT_FALSE(c().window.enabled);
+    QTest::mouseClick(qobject_cast<QPushButton *>(view->widgetFor(c().quizButton)), Qt::LeftButton);
     view->close();
     view.reset(); // the list and the quiz go with it
     EXPECT_TRUE(form->isClosed());
@@ -201,7 +201,7 @@ TEST_F(MainWindow, DataLinesAndStatementFitInEveryLanguage)
                 st().exerciseRunning = True;
                 form->startExercise();
                 view->sync();
-                for (const Control *box : {&c().txtMotor, &c().txtResistent, &c().txtCentral}) {
+                for (const Control *box : {&c().drivingData, &c().drivenData, &c().middleData}) {
                     auto *edit = qobject_cast<QPlainTextEdit *>(view->widgetFor(*box));
                     ASSERT_NE(edit, nullptr);
                     const int room = edit->viewport()->width() - 2 * int(edit->document()->documentMargin());
@@ -209,8 +209,8 @@ TEST_F(MainWindow, DataLinesAndStatementFitInEveryLanguage)
                         EXPECT_LE(edit->fontMetrics().horizontalAdvance(line), room)
                             << "cut: \"" << line.toStdString() << "\" language " << language;
                 }
-                auto *statement = qobject_cast<QLabel *>(view->widgetFor(c().lblRelacio));
-                if (c().lblRelacio.visible) {
+                auto *statement = qobject_cast<QLabel *>(view->widgetFor(c().ratioLabel));
+                if (c().ratioLabel.visible) {
                     EXPECT_LE(statement->sizeHint().width(), statement->width())
                         << "cut: " << statement->text().toStdString();
                 }
@@ -230,7 +230,7 @@ protected:
         open(1);
         form->examScores = {9.975f, 2, 2, 2, 2, 1.975f};
         form->examResultWaiting = true;
-        c().form.enabled = false;
+        c().window.enabled = false;
         form->onExamFinished();
         QApplication::processEvents();
         const auto windows = view->findChildren<ExamResultView *>();
@@ -257,11 +257,11 @@ TEST_F(MainWindowOverAnExam, TheMainWindowTakesNoKeysWhileAWindowIsOverIt)
     EXPECT_TRUE(view->findChildren<ExamsTakenView *>().isEmpty());
     EXPECT_TRUE(fakes.help.topics.empty());
     EXPECT_FALSE(view->menuBar()->isEnabled());
-    EXPECT_FALSE(view->actionFor(c().menNouexamen)->isEnabled());
+    EXPECT_FALSE(view->actionFor(c().newExamItem)->isEnabled());
     EXPECT_EQ(result->windowModality(), Qt::WindowModal);
     // Storing gives the list; the points are the exam's own.
-    QTest::keyClicks(result->findChild<QLineEdit *>(QStringLiteral("txtNom")), QStringLiteral("Aina"));
-    QTest::keyClick(result->findChild<QLineEdit *>(QStringLiteral("txtNom")), Qt::Key_Return);
+    QTest::keyClicks(result->findChild<QLineEdit *>(QStringLiteral("nameBox")), QStringLiteral("Aina"));
+    QTest::keyClick(result->findChild<QLineEdit *>(QStringLiteral("nameBox")), Qt::Key_Return);
     QApplication::processEvents();
     std::array<ExamRecord, kRecordCount> records;
     ASSERT_TRUE(ExamRecordFile(dir.filePath(QStringLiteral("exadat"))).read(records));
@@ -282,7 +282,7 @@ TEST_F(MainWindow, TheExamsListOpensOnceHoweverOftenItIsAskedFor)
     EXPECT_EQ(view->findChildren<ExamsTakenView *>().size(), 1);
     view->findChildren<ExamsTakenView *>().front()->close();
     QApplication::processEvents();
-    EXPECT_TRUE(c().form.enabled);
+    EXPECT_TRUE(c().window.enabled);
     EXPECT_TRUE(view->menuBar()->isEnabled());
     QApplication::setActiveWindow(view.get());
     QTest::keyClick(view.get(), Qt::Key_R, Qt::ControlModifier);
@@ -304,7 +304,7 @@ TEST_F(MainWindowOverAnExam, EscapeAndTheCloseControlAskBeforeThrowingTheExamAwa
     QTest::keyClick(result, Qt::Key_Escape);
     QApplication::processEvents();
     EXPECT_TRUE(view->findChildren<ExamResultView *>().isEmpty());
-    EXPECT_TRUE(c().form.enabled);
+    EXPECT_TRUE(c().window.enabled);
 }
 
 TEST_F(MainWindowOverAnExam, ClosingTheMainWindowAsksToo)

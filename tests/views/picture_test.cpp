@@ -23,8 +23,8 @@ protected:
     }
     void choose(int mechanism)
     {
-        form->selectOption(c().opttipus[mechanismInfo(mechanism).type]);
-        form->selectOption(c().optsistema[mechanism]);
+        form->selectOption(c().typeOptions[mechanismInfo(mechanism).type]);
+        form->selectOption(c().mechanismOptions[mechanism]);
     }
     QImage render(PictureView &view, double scale)
     {
@@ -78,16 +78,16 @@ TEST_F(PictureArea, RendersEveryMechanismAfter0_10And40Ticks)
             form->loadMechanismPicture(mirrored);
             int done = 0;
             for (int ticks : {0, 10, 40}) {
-                if (ticks == 0 && !form->c.imgMeca.visible) {
+                if (ticks == 0 && !form->c.pictureArea.visible) {
                     // The first tick places the parts of a new layout before it is shown.
-                    form->timAnima_Timer();
+                    form->onAnimationTick();
                     ++done;
                 }
                 while (done < ticks) {
-                    form->timAnima_Timer();
+                    form->onAnimationTick();
                     ++done;
                 }
-                ASSERT_TRUE(form->c.imgMeca.visible);
+                ASSERT_TRUE(form->c.pictureArea.visible);
                 const QImage image = render(view, 2);
                 saveScreenshot(image, QStringLiteral("mechanism_%1%2_tick%3")
                                           .arg(m, 2, 10, QLatin1Char('0'))
@@ -102,7 +102,7 @@ TEST_F(PictureArea, MovingPartsArePaintedInTheirColours)
 {
     PictureView view(*form);
     choose(19);
-    form->timAnima_Timer();
+    form->onAnimationTick();
     const QImage image = render(view, 1);
     const Shape &body = form->parts.shaPla;
     const QPoint centre(int((body.left + body.width / 2) / 15), int((body.top + body.height / 2) / 15));
@@ -143,7 +143,7 @@ TEST_F(PictureArea, MeetingGearsPassTheirTeethBetweenEachOther)
             DrawingParts &p = form->parts;
             // Long enough for wheels turning at slightly wrong rates to drift into each other.
             for (int tick = 0; tick < 6000; ++tick) {
-                form->timAnima_Timer();
+                form->onAnimationTick();
                 ASSERT_GT(closestTeeth(p.sharodames1, p.sharodames2), 0) << m << (mirrored ? " mirrored" : "") << " tick " << tick;
                 if (m == 12) {
                     ASSERT_GT(closestTeeth(p.sharodames1, p.shaboigmes), 0)
@@ -160,7 +160,7 @@ TEST_F(PictureArea, TheWormsThreadRunsIntoItsBearingsNotOverThem)
     choose(8);
     const QColor block = QColor::fromRgba(kCyanWhite);
     for (int tick = 0; tick < 60; ++tick) {
-        form->timAnima_Timer();
+        form->onAnimationTick();
         const QImage image = render(view, 1);
         for (int i = 1; i <= 3; ++i) {
             const Shape &b = form->parts.shaCargolsquare[i];
@@ -184,7 +184,7 @@ TEST_F(PictureArea, TheChainCoversTheSprocketTeethItWraps)
         // The chain's own track on the picture, without the moving parts.
         const QImage track = renderPicture(55, QSize(379, 208), mirrored);
         for (int tick = 0; tick < 80; ++tick) {
-            form->timAnima_Timer();
+            form->onAnimationTick();
             const QImage image = render(view, 1);
             int covered = 0;
             for (int y = 0; y < image.height(); ++y)
@@ -234,7 +234,7 @@ TEST_F(PictureArea, ATickRepaintsOnlyAroundTheMovedPartsAndLeavesTheScreenRight)
         for (int i = 0; i < 500 && !(view.windowHandle() && view.windowHandle()->isExposed()); ++i)
             waitAMoment();
         ASSERT_TRUE(view.windowHandle() && view.windowHandle()->isExposed());
-        form->timAnima_Timer();
+        form->onAnimationTick();
         view.partsMoved(); // the first tick after a change paints everything
         const auto painted = [&] {
             spy.regions.clear();
@@ -245,7 +245,7 @@ TEST_F(PictureArea, ATickRepaintsOnlyAroundTheMovedPartsAndLeavesTheScreenRight)
         EXPECT_EQ(painted().boundingRect(), view.rect());
         for (int tick = 0; tick < 8; ++tick) {
             const std::vector<QRect> before = drawingPartBounds(form->parts, view.scale());
-            form->timAnima_Timer();
+            form->onAnimationTick();
             const std::vector<QRect> after = drawingPartBounds(form->parts, view.scale());
             view.partsMoved();
             const QRegion region = painted();

@@ -31,8 +31,8 @@ protected:
         Services services = fakes.all();
         services.sound = &sound;
         services.printer = &printer;
-        form = std::make_unique<Formulari>(services, TextCatalogue::builtIn());
-        form->Form_Load();
+        form = std::make_unique<MainWindowModel>(services, TextCatalogue::builtIn());
+        form->load();
     }
 
     QString brokenFile(const QString &name)
@@ -49,10 +49,10 @@ protected:
     {
         for (int mechanism : {1, 5, 16}) {
             st().mechanism = mechanism;
-            form->cmdSo_Click();
+            form->onSoundButtonClicked();
             EXPECT_TRUE(form->soundOn);
             EXPECT_EQ(form->soundDevices, 0);
-            form->cmdSo_Click();
+            form->onSoundButtonClicked();
             EXPECT_FALSE(form->soundOn);
         }
         form->playFeedbackSound(1);
@@ -63,7 +63,7 @@ protected:
     void expectPrintFailureTold()
     {
         fakes.messageBox.answers = {MessageBoxService::Answer::Yes};
-        form->cmdPrint_Click();
+        form->printExercise();
         ASSERT_EQ(fakes.messageBox.shown.size(), 2u); // the question, then what went wrong
         EXPECT_TRUE(fakes.messageBox.shown[1].text.startsWith(form->text(kPrintFailedText)));
 
@@ -88,9 +88,9 @@ TEST_F(MissingPlugins, FilesThatAreNoPluginsAreRefusedLikeMissingOnes)
 {
     startWith(brokenFile("cinemoto-sound.so"), brokenFile("cinemoto-print.so"));
     st().mechanism = 1;
-    form->cmdSo_Click(); // the first sound finds out, and silences the program
+    form->onSoundButtonClicked(); // the first sound finds out, and silences the program
     EXPECT_EQ(form->soundDevices, 0);
-    form->cmdSo_Click();
+    form->onSoundButtonClicked();
     expectSilentButWorking();
     expectPrintFailureTold();
 }
@@ -105,8 +105,8 @@ TEST_F(MissingPlugins, TheSoundPluginWithNoSoundServerRefusesTheFirstSound)
     ASSERT_TRUE(QFile::exists(sound.pluginFile));
     EXPECT_EQ(form->soundDevices, 1); // the plugin is there; the devices are asked on the first sound
     st().mechanism = 1;
-    form->cmdSo_Click();
+    form->onSoundButtonClicked();
     EXPECT_EQ(form->soundDevices, 0);
-    form->cmdSo_Click();
+    form->onSoundButtonClicked();
     expectSilentButWorking();
 }

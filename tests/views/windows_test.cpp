@@ -146,8 +146,8 @@ TEST_F(SecondaryWindows, ExamQuizAndAboutWindowsInEveryLanguage)
             expectTextsFit(quizView, "quiz opening");
             if (!dark)
                 saveScreenshot(quizView->grab().toImage(), QStringLiteral("quiz_opening_") + suffix);
-            quiz.cmdPregunta_Click();
-            quiz.lblResposta_Click(quiz.rightAnswer == 1 ? 2 : 1);
+            quiz.askQuestion();
+            quiz.chooseAnswer(quiz.rightAnswer == 1 ? 2 : 1);
             quizView->sync();
             expectTextsFit(quizView, "quiz question");
             saveScreenshot(quizView->grab().toImage(), (dark ? QStringLiteral("quiz_dark_") : QStringLiteral("quiz_")) + suffix);
@@ -255,7 +255,7 @@ TEST_F(SecondaryWindows, EveryQuizQuestionAndAnswerFitsItsPlace)
         QuizModel quiz(*form);
         auto *view = new QuizView(quiz);
         view->show();
-        QLabel *question = view->findChild<QLabel *>(QStringLiteral("lblPregunta"));
+        QLabel *question = view->findChild<QLabel *>(QStringLiteral("questionLabel"));
         QAbstractButton *answer = quizAnswer(view, 1);
         ASSERT_TRUE(question && answer);
         // Room at the left is kept for the tick or the cross.
@@ -295,24 +295,24 @@ TEST_F(SecondaryWindows, TheQuizIsTakenWithTheKeyboardAlone)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     saveScreenshot(view->grab().toImage(), QStringLiteral("quiz_keyboard_ask_focus"));
     EXPECT_TRUE(quiz.answered);
-    EXPECT_EQ(quiz.lblLesfetes.caption, QStringLiteral("1"));
-    EXPECT_EQ(quiz.lblLescorrectes.caption, QStringLiteral("0"));
+    EXPECT_EQ(quiz.askedCount.caption, QStringLiteral("1"));
+    EXPECT_EQ(quiz.rightCount.caption, QStringLiteral("0"));
     // Judged: the focus waits on the question button, and Space asks the next.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     ASSERT_FALSE(quiz.answered);
     // Keys 1 to 4 answer from wherever the focus is.
     QTest::keyClick(QApplication::focusWidget(), char('0' + quiz.rightAnswer));
-    EXPECT_EQ(quiz.lblLesfetes.caption, QStringLiteral("2"));
-    EXPECT_EQ(quiz.lblLescorrectes.caption, QStringLiteral("1"));
+    EXPECT_EQ(quiz.askedCount.caption, QStringLiteral("2"));
+    EXPECT_EQ(quiz.rightCount.caption, QStringLiteral("1"));
     // Tab from the question button reaches the answers, Shift+Tab comes back.
-    ASSERT_EQ(QApplication::focusWidget(), view->findChild<QWidget *>(QStringLiteral("cmdPregunta")));
+    ASSERT_EQ(QApplication::focusWidget(), view->findChild<QWidget *>(QStringLiteral("askButton")));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), quizAnswer(view, 1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), view->findChild<QWidget *>(QStringLiteral("cmdPregunta")));
+    EXPECT_EQ(QApplication::focusWidget(), view->findChild<QWidget *>(QStringLiteral("askButton")));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(quiz.lblLesfetes.caption, QStringLiteral("3"));
+    EXPECT_EQ(quiz.askedCount.caption, QStringLiteral("3"));
     view->close();
 }
 
@@ -322,18 +322,18 @@ TEST_F(SecondaryWindows, QuizAnswersAreButtonsThatSayTheirMark)
     QuizModel quiz(*form);
     auto *view = new QuizView(quiz);
     showActive(view);
-    quiz.cmdPregunta_Click();
+    quiz.askQuestion();
     view->sync();
     const int wrong = quiz.rightAnswer == 1 ? 2 : 1;
     QAccessibleInterface *chosen = QAccessible::queryAccessibleInterface(quizAnswer(view, wrong));
     ASSERT_NE(chosen, nullptr);
     EXPECT_EQ(chosen->role(), QAccessible::Button);
     EXPECT_TRUE(chosen->state().focusable);
-    EXPECT_EQ(chosen->text(QAccessible::Name), quiz.lblResposta[std::size_t(wrong)].caption);
+    EXPECT_EQ(chosen->text(QAccessible::Name), quiz.answerLabels[std::size_t(wrong)].caption);
     ASSERT_NE(chosen->actionInterface(), nullptr);
     chosen->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_VERIFY_WITH_TIMEOUT(quiz.answered, 2000);
-    EXPECT_EQ(quiz.lblLesfetes.caption, QStringLiteral("1"));
+    EXPECT_EQ(quiz.askedCount.caption, QStringLiteral("1"));
     // More than colour: the mark is in the name a screen reader says.
     const QString right = QAccessible::queryAccessibleInterface(quizAnswer(view, quiz.rightAnswer))->text(QAccessible::Name);
     EXPECT_TRUE(right.startsWith(QChar(0x2713))) << right.toStdString();
@@ -352,15 +352,15 @@ TEST_F(SecondaryWindows, QuizAnswersReadOnLightAndDarkDesktops)
         QuizModel quiz(*form);
         auto *view = new QuizView(quiz);
         view->show();
-        quiz.cmdPregunta_Click();
-        quiz.lblResposta_Click(quiz.rightAnswer == 1 ? 2 : 1);
+        quiz.askQuestion();
+        quiz.chooseAnswer(quiz.rightAnswer == 1 ? 2 : 1);
         view->sync();
         for (int k = 1; k <= 4; ++k) {
             auto *answer = view->findChild<QWidget *>(QStringLiteral("lblResposta_%1").arg(k));
             ASSERT_NE(answer, nullptr);
             EXPECT_GE(textContrast(answer), 4.5) << (dark ? "dark, answer " : "light, answer ") << k;
         }
-        EXPECT_GE(textContrast(view->findChild<QWidget *>(QStringLiteral("lblPregunta"))), 4.5);
+        EXPECT_GE(textContrast(view->findChild<QWidget *>(QStringLiteral("questionLabel"))), 4.5);
         view->close();
     }
 }
@@ -383,9 +383,9 @@ TEST_F(SecondaryWindows, FixedWindowsOfferNoMaximiseAndLineUpTheirNumbers)
         EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint)) << w->objectName().toStdString();
         EXPECT_EQ(w->minimumSize(), w->maximumSize());
     }
-    for (const char *name : {"lblPunt_1", "lblPunt_0", "lblTemps_5", "lblPunts"})
+    for (const char *name : {"rowPoints_1", "rowPoints_0", "rowTimes_5", "pointsHeading"})
         EXPECT_TRUE(resultView->findChild<QLabel *>(QString::fromLatin1(name))->alignment() & Qt::AlignRight) << name;
-    for (const char *name : {"lblPunts_1", "lblPunts_10", "lblElspunts"})
+    for (const char *name : {"pointsCells_1", "pointsCells_10", "pointsHeading"})
         EXPECT_TRUE(listView->findChild<QLabel *>(QString::fromLatin1(name))->alignment() & Qt::AlignRight) << name;
     resultView->close();
     listView->close();
@@ -401,7 +401,7 @@ TEST_F(SecondaryWindows, AboutAndTheSoundIconReadOnLightAndDarkDesktops)
         AboutModel about(fakes.all(), TextCatalogue::builtIn(), form->lang, form->solutionsMode);
         AboutView view(about);
         view.show();
-        auto *solutions = view.findChild<QLabel *>(QStringLiteral("lblSolucionari"));
+        auto *solutions = view.findChild<QLabel *>(QStringLiteral("solutionsModeLabel"));
         ASSERT_TRUE(solutions && solutions->isVisible());
         EXPECT_GE(textContrast(solutions), 4.5) << (dark ? "dark" : "light");
         saveScreenshot(view.grab().toImage(), dark ? QStringLiteral("about_dark_en") : QStringLiteral("about_solutions_en"));
@@ -429,7 +429,7 @@ TEST_F(SecondaryWindows, ScreenshotsUnderADarkPalette)
     auto *resultView = new ExamResultView(result);
     resultView->show();
     // The blue exam windows keep their own colours on a dark desktop.
-    EXPECT_EQ(resultView->palette().color(QPalette::Window), QColor::fromRgba(result.form.backColor));
+    EXPECT_EQ(resultView->palette().color(QPalette::Window), QColor::fromRgba(result.window.backColor));
     saveScreenshot(resultView->grab().toImage(), QStringLiteral("exam_result_dark_ca"));
     resultView->close();
     ExamsTakenModel list(*form);

@@ -1,4 +1,4 @@
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 
 #include "app/format.h"
 
@@ -48,7 +48,7 @@ Titles titlesFor(int mechanism)
 
 } // namespace
 
-void Formulari::writeDataTitles()
+void MainWindowModel::writeDataTitles()
 {
     if (st.mechanism < 1 || st.mechanism > 19)
         return;
@@ -59,10 +59,10 @@ void Formulari::writeDataTitles()
         if (id)
             label.caption = text(id);
     };
-    apply(c.lblMotor, t.motor);
-    apply(c.lblCentral, t.central);
-    apply(c.lblResistent, t.resistant);
-    c.lblRelacio.caption = text(t.opening) + formatSignificant(st.ratio, st.ratioFormat, systemDecimal(), kShownDigits)
+    apply(c.drivingTitle, t.motor);
+    apply(c.middleTitle, t.central);
+    apply(c.drivenTitle, t.resistant);
+    c.ratioLabel.caption = text(t.opening) + formatSignificant(st.ratio, st.ratioFormat, systemDecimal(), kShownDigits)
         + (t.mmTail ? QStringLiteral(" mm") : QString());
 }
 

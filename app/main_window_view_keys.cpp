@@ -1,5 +1,5 @@
-#include "app/formulari.h"
-#include "app/formulari_view.h"
+#include "app/main_window_model.h"
+#include "app/main_window_view.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -27,7 +27,7 @@ QList<QRadioButton *> reachableOptions(const QGroupBox *frame)
 
 } // namespace
 
-void FormulariView::syncOptionTabStops()
+void MainWindowView::syncOptionTabStops()
 {
     // As radio groups do on every desktop: Tab reaches the selected option of a frame only.
     for (QGroupBox *frame : m_frames) {
@@ -45,7 +45,7 @@ void FormulariView::syncOptionTabStops()
     }
 }
 
-bool FormulariView::moveOptionSelection(QRadioButton *from, int step)
+bool MainWindowView::moveOptionSelection(QRadioButton *from, int step)
 {
     auto *frame = qobject_cast<QGroupBox *>(from->parentWidget());
     if (!frame)
@@ -61,7 +61,7 @@ bool FormulariView::moveOptionSelection(QRadioButton *from, int step)
     return true;
 }
 
-bool FormulariView::isWindowShortcut(const QKeyEvent *key) const
+bool MainWindowView::isWindowShortcut(const QKeyEvent *key) const
 {
     if (!(key->modifiers() & Qt::ControlModifier))
         return false;
@@ -73,7 +73,7 @@ bool FormulariView::isWindowShortcut(const QKeyEvent *key) const
     return false;
 }
 
-void FormulariView::setInitialFocus()
+void MainWindowView::setInitialFocus()
 {
     // The first thing a pupil does is choose, or start when the choice is drawn at random.
     QWidget *first = nullptr;
@@ -91,7 +91,7 @@ void FormulariView::setInitialFocus()
         for (QRadioButton *option : frame->findChildren<QRadioButton *>(QString(), Qt::FindDirectChildrenOnly))
             chain.append(option);
     }
-    chain << m_testButton << m_newButton << m_answer << widgetFor(m_model.c.cmdFet);
+    chain << m_testButton << m_newButton << m_answer << widgetFor(m_model.c.doneButton);
     for (QToolButton *button : findChild<QWidget *>(QStringLiteral("toolRow"))->findChildren<QToolButton *>())
         chain << button;
     for (qsizetype i = 1; i < chain.size(); ++i)
@@ -99,7 +99,7 @@ void FormulariView::setInitialFocus()
     first->setFocus(Qt::OtherFocusReason);
 }
 
-bool FormulariView::eventFilter(QObject *watched, QEvent *event)
+bool MainWindowView::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ShortcutOverride && isWindowShortcut(static_cast<QKeyEvent *>(event))) {
         event->ignore(); // left to the window's shortcut
@@ -113,20 +113,20 @@ bool FormulariView::eventFilter(QObject *watched, QEvent *event)
             return moveOptionSelection(radio, 1);
     }
     // Enter in the answer box is the OK button; no character reaches the box.
-    if (watched == m_widgets.value(&m_model.c.txtSolucio) && event->type() == QEvent::KeyPress) {
+    if (watched == m_widgets.value(&m_model.c.answerBox) && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         int code = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) ? 13 : 0;
         if (code == 13) {
-            handle([this, &code] { m_model.txtSolucio_KeyPress(code); });
+            handle([this, &code] { m_model.onAnswerKeyPressed(code); });
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void FormulariView::keyPressEvent(QKeyEvent *event)
+void MainWindowView::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_model.c.form.enabled) {
+    if (!m_model.c.window.enabled) {
         event->accept();
         return;
     }

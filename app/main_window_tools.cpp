@@ -1,10 +1,10 @@
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 
 #include "app/file_io.h"
 
 namespace cinemoto {
 
-void Formulari::cmdCalculadora_Click()
+void MainWindowModel::openCalculator()
 {
     const QString calculator = m_services.shell->findExecutable(QStringLiteral("calc"));
     if (!calculator.isEmpty() && m_services.shell->start(calculator, {}, false))
@@ -13,12 +13,12 @@ void Formulari::cmdCalculadora_Click()
                                 MessageBoxService::Buttons::Ok);
 }
 
-void Formulari::menContinguts_Click()
+void MainWindowModel::openHelpContents()
 {
     m_services.help->showTopic(lang.helpBase() + 5);
 }
 
-bool Formulari::programFileExists(const QString &name)
+bool MainWindowModel::programFileExists(const QString &name)
 {
     if (isRegularFile(m_services.folder->path() + QLatin1Char('/') + name))
         return true;
@@ -27,7 +27,7 @@ bool Formulari::programFileExists(const QString &name)
     return false;
 }
 
-void Formulari::menllegiume_Click()
+void MainWindowModel::openReadMe()
 {
     const QString editor = m_services.shell->findExecutable(QStringLiteral("notepad"));
     const QString readMe = m_services.folder->path() + QStringLiteral("/cinemoto.txt");
@@ -39,21 +39,21 @@ void Formulari::menllegiume_Click()
                                 MessageBoxService::Buttons::Ok);
 }
 
-void Formulari::cmdNet_Click()
+void MainWindowModel::openLinksPage()
 {
     if (!programFileExists(QStringLiteral("links.htm")))
         return;
     m_services.shell->openUrl(m_services.folder->path() + QStringLiteral("/links.htm"));
 }
 
-void Formulari::menCopiar_Click()
+void MainWindowModel::copyPicture()
 {
     const int m = st.mechanism;
     if (m < 1 || m > 19)
         return;
     m_services.clipboard->clear();
     // The universal joint has no large picture: its own small one stands in.
-    m_services.clipboard->setTextAndPicture(c.optsistema[m].caption, m == 6 ? 56 : m + 74);
+    m_services.clipboard->setTextAndPicture(c.mechanismOptions[m].caption, m == 6 ? 56 : m + 74);
 }
 
 } // namespace cinemoto

@@ -1,9 +1,9 @@
-#include "app/formulari_view.h"
+#include "app/main_window_view.h"
 
 #include "app/about.h"
 #include "app/about_view.h"
 #include "app/control_widget.h"
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 #include "exams/exam_views.h"
 #include "exams/exam_windows.h"
 #include "quiz/quiz.h"
@@ -55,9 +55,9 @@ QPlainTextEdit *dataBox()
 
 } // namespace
 
-FormulariView::FormulariView(Formulari &model, QWidget *parent) : QMainWindow(parent), m_model(model)
+MainWindowView::MainWindowView(MainWindowModel &model, QWidget *parent) : QMainWindow(parent), m_model(model)
 {
-    setObjectName(QStringLiteral("formulari"));
+    setObjectName(QStringLiteral("mainWindow"));
     buildMenus();
 
     auto *central = new QWidget;
@@ -70,10 +70,10 @@ FormulariView::FormulariView(Formulari &model, QWidget *parent) : QMainWindow(pa
     m_frameColumn = buildFrames();
     body->addWidget(m_frameColumn, 0);
     m_testButton = new QPushButton;
-    bind(m_testButton, m_model.c.cmdTest);
+    bind(m_testButton, m_model.c.quizButton);
     m_newButton = new QPushButton;
-    bind(m_newButton, m_model.c.cmdNou);
-    connect(m_newButton, &QPushButton::clicked, this, [this] { handle([this] { m_model.cmdNou_Click(); }); });
+    bind(m_newButton, m_model.c.exerciseButton);
+    connect(m_newButton, &QPushButton::clicked, this, [this] { handle([this] { m_model.startOrStopExercise(); }); });
     connect(m_testButton, &QPushButton::clicked, this, [this] { showQuiz(); });
     for (QPushButton *b : {m_testButton, m_newButton})
         b->setMinimumHeight(36);
@@ -85,13 +85,13 @@ FormulariView::FormulariView(Formulari &model, QWidget *parent) : QMainWindow(pa
     m_model.onExamFinished = [this] { QTimer::singleShot(0, this, [this] { showExamResult(); }); };
     m_timer = new QTimer(this);
     m_timer->setInterval(100);
-    connect(m_timer, &QTimer::timeout, this, &FormulariView::tick);
+    connect(m_timer, &QTimer::timeout, this, &MainWindowView::tick);
     m_timer->start();
     sync();
     setInitialFocus();
 }
 
-FormulariView::~FormulariView()
+MainWindowView::~MainWindowView()
 {
     // Windows still open over this one go first, while everything they report to is alive.
     m_timer->stop();
@@ -100,12 +100,12 @@ FormulariView::~FormulariView()
         delete window;
 }
 
-void FormulariView::bind(QWidget *widget, Control &control)
+void MainWindowView::bind(QWidget *widget, Control &control)
 {
     // Hidden parts of the exercise keep their room, so nothing jumps while a pupil works.
     QSizePolicy policy = widget->sizePolicy();
     // Only the mechanism list changes length: it shows the mechanisms of one type.
-    policy.setRetainSizeWhenHidden(control.name != QLatin1String("optsistema"));
+    policy.setRetainSizeWhenHidden(control.name != QLatin1String("mechanismOptions"));
     widget->setSizePolicy(policy);
     widget->setObjectName(control.index ? QStringLiteral("%1_%2").arg(control.name).arg(control.index)
                                         : control.name);
@@ -113,7 +113,7 @@ void FormulariView::bind(QWidget *widget, Control &control)
     widget->setProperty("cinemotoControl", QVariant::fromValue<void *>(&control));
 }
 
-void FormulariView::handle(const std::function<void()> &handler)
+void MainWindowView::handle(const std::function<void()> &handler)
 {
     handler();
     sync();
@@ -121,7 +121,7 @@ void FormulariView::handle(const std::function<void()> &handler)
         close();
 }
 
-QToolButton *FormulariView::toolButton(Control &control, const QString &icon)
+QToolButton *MainWindowView::toolButton(Control &control, const QString &icon)
 {
     auto *button = new QToolButton;
     bind(button, control);
@@ -133,43 +133,43 @@ QToolButton *FormulariView::toolButton(Control &control, const QString &icon)
     return button;
 }
 
-QWidget *FormulariView::buildToolRow()
+QWidget *MainWindowView::buildToolRow()
 {
-    FormControls &c = m_model.c;
+    MainWindowControls &c = m_model.c;
     auto *row = new QWidget;
     row->setObjectName(QStringLiteral("toolRow"));
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     const std::pair<Control *, const char *> buttons[] = {
-        {&c.cmdCalculadora, "calculator"}, {&c.cmdClip, "copy"}, {&c.cmdPrint, "print"},
-        {&c.cmdexamen, "exam"}, {&c.cmdElsfets, "exams"}, {&c.cmdIdioma, ""}, {&c.cmdSo, "sound"},
-        {&c.cmdHelp, "help"}, {&c.cmdAbout, "about"}, {&c.cmdLlibreta, "readme"}, {&c.cmdNet, "links"}};
+        {&c.calculatorButton, "calculator"}, {&c.copyPictureButton, "copy"}, {&c.printButton, "print"},
+        {&c.examButton, "exam"}, {&c.examsTakenButton, "exams"}, {&c.languageButton, ""}, {&c.soundButton, "sound"},
+        {&c.helpButton, "help"}, {&c.aboutButton, "about"}, {&c.readMeButton, "readme"}, {&c.linksButton, "links"}};
     for (const auto &[control, icon] : buttons) {
         QToolButton *button = toolButton(*control, QString::fromLatin1(icon));
         layout->addWidget(button);
     }
-    auto *print = static_cast<QToolButton *>(m_widgets.value(&c.cmdPrint));
+    auto *print = static_cast<QToolButton *>(m_widgets.value(&c.printButton));
     print->setMenu(m_printChoices);
     print->setPopupMode(QToolButton::MenuButtonPopup);
-    auto *flag = static_cast<QToolButton *>(m_widgets.value(&c.cmdIdioma));
+    auto *flag = static_cast<QToolButton *>(m_widgets.value(&c.languageButton));
     flag->setIconSize(QSize(36, 24));
     connect(flag, &QToolButton::clicked, this, [this, flag] {
-        handle([this] { m_model.cmdIdioma_Click(); });
+        handle([this] { m_model.onLanguageButtonClicked(); });
         flag->clearFocus(); // no focus frame stays on it
     });
     // Tool buttons let go of the focus first, so no focus frame stays on them.
     const std::pair<Control *, std::function<void()>> actions[] = {
-        {&c.cmdSo, [this] { m_model.cmdSo_Click(); }},
-        {&c.cmdCalculadora, [this] { m_model.cmdCalculadora_Click(); }},
-        {&c.cmdClip, [this] { copyPicture(); }},
-        {&c.cmdHelp, [this] { m_model.menContinguts_Click(); }},
-        {&c.cmdAbout, [this] { showAbout(); }},
-        {&c.cmdLlibreta, [this] { m_model.menllegiume_Click(); }},
-        {&c.cmdNet, [this] { m_model.cmdNet_Click(); }},
-        {&c.cmdPrint, [this] { m_model.cmdPrint_Click(); }},
-        {&c.cmdexamen, [this] { m_model.cmdExamen_Click(); }},
-        {&c.cmdElsfets, [this] { showExamsTaken(); }}};
+        {&c.soundButton, [this] { m_model.onSoundButtonClicked(); }},
+        {&c.calculatorButton, [this] { m_model.openCalculator(); }},
+        {&c.copyPictureButton, [this] { copyPicture(); }},
+        {&c.helpButton, [this] { m_model.openHelpContents(); }},
+        {&c.aboutButton, [this] { showAbout(); }},
+        {&c.readMeButton, [this] { m_model.openReadMe(); }},
+        {&c.linksButton, [this] { m_model.openLinksPage(); }},
+        {&c.printButton, [this] { m_model.printExercise(); }},
+        {&c.examButton, [this] { m_model.startOrStopExam(); }},
+        {&c.examsTakenButton, [this] { showExamsTaken(); }}};
     for (const auto &[control, action] : actions) {
         auto *button = static_cast<QToolButton *>(m_widgets.value(control));
         connect(button, &QToolButton::clicked, this, [this, button, action = action] {
@@ -181,7 +181,7 @@ QWidget *FormulariView::buildToolRow()
     return row;
 }
 
-QRadioButton *FormulariView::option(Control &control, QGroupBox *frame)
+QRadioButton *MainWindowView::option(Control &control, QGroupBox *frame)
 {
     auto *button = new QRadioButton(frame);
     bind(button, control);
@@ -197,9 +197,9 @@ QRadioButton *FormulariView::option(Control &control, QGroupBox *frame)
     return button;
 }
 
-QWidget *FormulariView::buildFrames()
+QWidget *MainWindowView::buildFrames()
 {
-    FormControls &c = m_model.c;
+    MainWindowControls &c = m_model.c;
     auto *column = new QWidget;
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -221,50 +221,50 @@ QWidget *FormulariView::buildFrames()
         layout->addWidget(box, stretch);
         return box;
     };
-    QGroupBox *types = frame(c.fratipo, 4);
+    QGroupBox *types = frame(c.typeFrame, 4);
     for (int t = 1; t <= 3; ++t)
-        option(c.opttipus[t], types);
-    option(c.optAleatorisist, types);
+        option(c.typeOptions[t], types);
+    option(c.randomMechanismOption, types);
 
-    QGroupBox *mechanisms = frame(c.fraSistema, 10);
+    QGroupBox *mechanisms = frame(c.mechanismFrame, 10);
     std::vector<int> order(mechanismCount);
     for (int i = 0; i < mechanismCount; ++i)
         order[std::size_t(i)] = i + 1;
     std::stable_sort(order.begin(), order.end(),
                      [](int a, int b) { return mechanismInfo(a).position < mechanismInfo(b).position; });
     for (int m : order)
-        option(c.optsistema[m], mechanisms);
+        option(c.mechanismOptions[m], mechanisms);
     // Room for the longest list (ten mechanisms), so the frames below do not jump when
     // the type changes.
     for (int i = 0; i < mechanismCount - 10; ++i)
-        m_widgets.value(&c.optsistema[order[std::size_t(i)]])->hide();
+        m_widgets.value(&c.mechanismOptions[order[std::size_t(i)]])->hide();
     static_cast<QVBoxLayout *>(mechanisms->layout())->addStretch(1);
 
-    QGroupBox *exercises = frame(c.fraExercici, 6);
+    QGroupBox *exercises = frame(c.exerciseFrame, 6);
     for (int k = 1; k <= 5; ++k)
-        option(c.optExercici[k], exercises);
-    option(c.optAleatoriexer, exercises);
+        option(c.exerciseOptions[k], exercises);
+    option(c.randomExerciseOption, exercises);
     static_cast<QVBoxLayout *>(exercises->layout())->addStretch(1);
     static_cast<QVBoxLayout *>(types->layout())->addStretch(1);
     return column;
 }
 
-QWidget *FormulariView::buildExerciseArea()
+QWidget *MainWindowView::buildExerciseArea()
 {
-    FormControls &c = m_model.c;
+    MainWindowControls &c = m_model.c;
     auto *area = new QWidget;
     auto *layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
 
     auto *statement = new QLabel;
-    bind(statement, c.lblRelacio);
+    bind(statement, c.ratioLabel);
     layout->addWidget(statement);
 
     auto *data = new QGridLayout;
     data->setHorizontalSpacing(6);
-    const Control *titles[] = {&c.lblMotor, &c.lblCentral, &c.lblResistent};
-    const Control *boxes[] = {&c.txtMotor, &c.txtCentral, &c.txtResistent};
+    const Control *titles[] = {&c.drivingTitle, &c.middleTitle, &c.drivenTitle};
+    const Control *boxes[] = {&c.drivingData, &c.middleData, &c.drivenData};
     for (int i = 0; i < 3; ++i) {
         auto *title = new QLabel;
         QFont bold; // only the weight is set, so the size follows the window's text
@@ -295,7 +295,7 @@ QWidget *FormulariView::buildExerciseArea()
     layout->addLayout(data);
 
     m_picture = new PictureView(m_model);
-    bind(m_picture, c.imgMeca);
+    bind(m_picture, c.pictureArea);
     // Small screens may show the picture below its drawn size; it keeps its proportions.
     m_picture->setMinimumSize(PictureView::designWidth * 3 / 4, PictureView::designHeight * 3 / 4);
     m_picture->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -313,7 +313,7 @@ QWidget *FormulariView::buildExerciseArea()
     pictureRow->addWidget(m_picture, 1);
     layout->addLayout(pictureRow, 1);
     auto *clock = new QLineEdit(m_picture);
-    bind(clock, c.txtTemps);
+    bind(clock, c.clockBox);
     clock->setReadOnly(true);
     clock->setAlignment(Qt::AlignCenter);
     clock->setFixedWidth(clock->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 20);
@@ -334,10 +334,10 @@ QWidget *FormulariView::buildExerciseArea()
 
     auto *questionRow = new QHBoxLayout;
     auto *face = new QLabel;
-    bind(face, c.imgCara);
+    bind(face, c.faceImage);
     face->setFixedSize(40, 40);
     auto *question = new QLabel;
-    bind(question, c.lblPregunta);
+    bind(question, c.questionLabel);
     question->setWordWrap(true);
     questionRow->addWidget(face);
     questionRow->addWidget(question, 1);
@@ -345,21 +345,21 @@ QWidget *FormulariView::buildExerciseArea()
 
     auto *bottom = new QHBoxLayout;
     auto *comment = new QLabel;
-    bind(comment, c.lblComentari);
+    bind(comment, c.commentLabel);
     comment->setWordWrap(true);
     auto *caption = new QLabel;
-    bind(caption, c.lblSolucio);
+    bind(caption, c.answerLabel);
     auto *answer = new QLineEdit;
     m_answer = answer;
-    bind(answer, c.txtSolucio);
+    bind(answer, c.answerBox);
     answer->setMaxLength(40);
     caption->setBuddy(answer);
     answer->installEventFilter(this);
     auto *ok = new QPushButton;
-    bind(ok, c.cmdFet);
-    connect(ok, &QPushButton::clicked, this, [this] { handle([this] { m_model.cmdFet_Click(); }); });
+    bind(ok, c.doneButton);
+    connect(ok, &QPushButton::clicked, this, [this] { handle([this] { m_model.onDoneClicked(); }); });
     // Any change counts, typed or put in by assistive technology.
-    connect(answer, &QLineEdit::textChanged, this, [this](const QString &text) { m_model.c.txtSolucio.caption = text; });
+    connect(answer, &QLineEdit::textChanged, this, [this](const QString &text) { m_model.c.answerBox.caption = text; });
     bottom->addWidget(comment, 1);
     bottom->addWidget(caption);
     bottom->addWidget(answer);
@@ -368,31 +368,31 @@ QWidget *FormulariView::buildExerciseArea()
     return area;
 }
 
-QWidget *FormulariView::widgetFor(const Control &control) const
+QWidget *MainWindowView::widgetFor(const Control &control) const
 {
     return m_widgets.value(&control);
 }
 
-QAction *FormulariView::actionFor(const Control &control) const
+QAction *MainWindowView::actionFor(const Control &control) const
 {
     return m_actions.value(&control);
 }
 
-void FormulariView::applyControl(const Control &control, QWidget *w)
+void MainWindowView::applyControl(const Control &control, QWidget *w)
 {
     applyControlToWidget(shownControl(control), w);
 }
 
-void FormulariView::sync()
+void MainWindowView::sync()
 {
-    FormControls &c = m_model.c;
-    setWindowTitle(c.form.caption);
-    applyControlToWidget(c.form, centralWidget());
+    MainWindowControls &c = m_model.c;
+    setWindowTitle(c.window.caption);
+    applyControlToWidget(c.window, centralWidget());
     // A window open over this one takes all input: the menu bar and every shortcut too.
-    const bool takesInput = c.form.enabled;
+    const bool takesInput = c.window.enabled;
     menuBar()->setEnabled(takesInput);
     for (Control *control : c.all()) {
-        if (control == &c.form)
+        if (control == &c.window)
             continue;
         if (QWidget *w = m_widgets.value(control))
             applyControl(*control, w);
@@ -413,10 +413,10 @@ void FormulariView::sync()
     if (m_sizedLanguage != m_model.lang.language)
         fitTextToWindow(true);
     setPrintChoicesTexts(m_printChoices, m_model);
-    auto *flag = static_cast<QToolButton *>(m_widgets.value(&c.cmdIdioma));
-    if (flag && m_shownFlag != c.cmdIdioma.picture) {
-        m_shownFlag = c.cmdIdioma.picture;
-        flag->setIcon(pictureIcon(c.cmdIdioma.picture));
+    auto *flag = static_cast<QToolButton *>(m_widgets.value(&c.languageButton));
+    if (flag && m_shownFlag != c.languageButton.picture) {
+        m_shownFlag = c.languageButton.picture;
+        flag->setIcon(pictureIcon(c.languageButton.picture));
     }
     if (Control *wanted = m_model.focusRequest) {
         m_model.focusRequest = nullptr;
@@ -429,26 +429,26 @@ void FormulariView::sync()
     m_picture->update();
 }
 
-void FormulariView::tick()
+void MainWindowView::tick()
 {
-    m_model.timAnima_Timer();
-    const FormControls &c = m_model.c;
-    if (QWidget *clock = m_widgets.value(&c.txtTemps))
-        applyControl(c.txtTemps, clock);
-    if (m_picture->isVisibleTo(this) != c.imgMeca.visible)
-        m_picture->setVisible(c.imgMeca.visible);
-    if (c.imgMeca.visible && m_model.drawingMoved)
+    m_model.onAnimationTick();
+    const MainWindowControls &c = m_model.c;
+    if (QWidget *clock = m_widgets.value(&c.clockBox))
+        applyControl(c.clockBox, clock);
+    if (m_picture->isVisibleTo(this) != c.pictureArea.visible)
+        m_picture->setVisible(c.pictureArea.visible);
+    if (c.pictureArea.visible && m_model.drawingMoved)
         m_picture->partsMoved();
 }
 
-void FormulariView::closeEvent(QCloseEvent *event)
+void MainWindowView::closeEvent(QCloseEvent *event)
 {
     // An exam, running or waiting to be stored, is not lost without asking.
     if (!m_model.isClosed() && !m_model.mayClose()) {
         event->ignore();
         return;
     }
-    m_model.Form_Unload();
+    m_model.onClosing();
     m_timer->stop();
     event->accept();
 }

@@ -21,18 +21,18 @@ class QToolButton;
 
 namespace cinemoto {
 
-class Formulari;
+class MainWindowModel;
 struct Control;
 class PictureView;
 
 // The main window on screen: real widgets for the model's controls. It copies the
 // model's state onto the widgets after every event and forwards the pupil's actions.
-class FormulariView : public QMainWindow
+class MainWindowView : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit FormulariView(Formulari &model, QWidget *parent = nullptr);
-    ~FormulariView() override;
+    explicit MainWindowView(MainWindowModel &model, QWidget *parent = nullptr);
+    ~MainWindowView() override;
 
     // Copies every control's state onto its widget.
     Q_INVOKABLE void sync();
@@ -87,7 +87,7 @@ private:
     template <typename Model, typename View>
     void openWindow(Model *model);
 
-    Formulari &m_model;
+    MainWindowModel &m_model;
     PictureView *m_picture = nullptr;
     QTimer *m_timer = nullptr;
     QHash<const Control *, QWidget *> m_widgets;

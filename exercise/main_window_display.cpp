@@ -1,4 +1,4 @@
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 
 #include "app/format.h"
 #include "exercise/generation.h"
@@ -22,7 +22,7 @@ const QString kMmPerS = QStringLiteral("mm/s");
 
 } // namespace
 
-void Formulari::generateValues()
+void MainWindowModel::generateValues()
 {
     const Draw random = [this] { return m_services.random->next(); };
     const bool side = drawValues(st, random);
@@ -31,23 +31,23 @@ void Formulari::generateValues()
     chooseEasyVariant(st, random);
 }
 
-void Formulari::selectSolution()
+void MainWindowModel::selectSolution()
 {
     st.solution = solutionFor(st, st.solution);
 }
 
-void Formulari::drawRandomChoices()
+void MainWindowModel::drawRandomChoices()
 {
     for (int i = 1; i <= 6; ++i)
         st.randomChoices[std::size_t(i)] = truth(m_services.random->next() < 0.5f);
 }
 
-void Formulari::nextSpeedUnit()
+void MainWindowModel::nextSpeedUnit()
 {
     const bool rpm = st.units != 2;
     st.unitFactor = rpm ? kRpmFactor : 1.0f;
     st.unitLabel = text(rpm ? 201 : 202);
-    if (c.optAleatoriunit.value) {
+    if (c.randomUnitsItem.value) {
         // Each speed on screen gets its own unit.
         const int slot = st.choiceIndex;
         const bool choice = slot >= 1 && slot <= 6 && isTrue(st.randomChoices[std::size_t(slot)]);
@@ -57,12 +57,12 @@ void Formulari::nextSpeedUnit()
     }
 }
 
-QString Formulari::speedText(float value) const
+QString MainWindowModel::speedText(float value) const
 {
     return f3(float(double(st.unitFactor) * value)) + st.unitLabel;
 }
 
-void Formulari::writeSpeedLines(Lines &l)
+void MainWindowModel::writeSpeedLines(Lines &l)
 {
     const int m = st.mechanism;
     switch (m) {
@@ -111,7 +111,7 @@ void Formulari::writeSpeedLines(Lines &l)
     }
 }
 
-void Formulari::writeSizeLines(Lines &l)
+void MainWindowModel::writeSizeLines(Lines &l)
 {
     const QString motor = strInt(st.motorSize);
     const QString resistant = strInt(st.resistantSize);
@@ -181,12 +181,12 @@ void Formulari::writeSizeLines(Lines &l)
     }
 }
 
-void Formulari::showExercise()
+void MainWindowModel::showExercise()
 {
     const int m = st.mechanism;
     const int ex = st.exercise;
     const bool easy = isTrue(st.easyVariant);
-    c.txtCentral.visible = false;
+    c.middleData.visible = false;
     st.unitFactor = st.units == 2 ? 1.0f : kRpmFactor;
     st.unitLabel = text(st.units == 2 ? 202 : 201);
     st.ratioFormat = st.ratio > 1 ? QStringLiteral("##.00") : QStringLiteral("0.00000");
@@ -479,25 +479,25 @@ void Formulari::showExercise()
     st.unitFactor = questionFactor;
     st.unitLabel = questionLabel;
 
-    c.lblRelacio.visible = label;
+    c.ratioLabel.visible = label;
     writeDataTitles();
-    c.txtMotor.caption = l.m1 + newLine + l.m2;
-    c.txtResistent.caption = l.r1 + newLine + l.r2;
-    c.txtCentral.caption = l.c1 + newLine + l.c2;
-    c.txtMotor.visible = c.txtResistent.visible = true;
-    c.txtCentral.visible = m == 12;
+    c.drivingData.caption = l.m1 + newLine + l.m2;
+    c.drivenData.caption = l.r1 + newLine + l.r2;
+    c.middleData.caption = l.c1 + newLine + l.c2;
+    c.drivingData.visible = c.drivenData.visible = true;
+    c.middleData.visible = m == 12;
     if (!question.isEmpty())
-        c.lblPregunta.caption = question;
-    c.lblPregunta.alignment = 2;
-    c.lblPregunta.visible = true;
+        c.questionLabel.caption = question;
+    c.questionLabel.alignment = 2;
+    c.questionLabel.visible = true;
 }
 
-void Formulari::writeSolution()
+void MainWindowModel::writeSolution()
 {
     const int m = st.mechanism;
     const int ex = st.exercise;
-    c.lblPregunta.visible = false;
-    c.lblPregunta.alignment = 0;
+    c.questionLabel.visible = false;
+    c.questionLabel.alignment = 0;
     const QString ratioText = formatSignificant(st.ratio, st.ratioFormat, systemDecimal(), kShownDigits);
     const auto value = [](float v) { return f2(v); };
     const auto speed = [this](float v) {
@@ -656,8 +656,8 @@ void Formulari::writeSolution()
         break;
     }
     if (!sentence.isEmpty())
-        c.lblPregunta.caption = sentence;
-    c.lblPregunta.visible = true;
+        c.questionLabel.caption = sentence;
+    c.questionLabel.visible = true;
 }
 
 } // namespace cinemoto

@@ -1,8 +1,8 @@
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 
 namespace cinemoto {
 
-void Formulari::cmdExamen_Click()
+void MainWindowModel::startOrStopExam()
 {
     if (isTrue(st.examRunning)) {
         // Abandoned: nothing is shown or stored.
@@ -14,7 +14,7 @@ void Formulari::cmdExamen_Click()
     if (isTrue(st.exerciseRunning))
         return; // the button is disabled while a single exercise runs
     st.examRunning = True;
-    c.cmdNou.enabled = c.menNouexercici.enabled = false;
+    c.exerciseButton.enabled = c.newExerciseItem.enabled = false;
     st.level = 3;
     applyDifficultyPreset();
     st.examUsed.fill(False);

@@ -1,33 +1,33 @@
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 
 #include "app/format.h"
 #include "mechanisms/animation.h"
 
 namespace cinemoto {
 
-void Formulari::setWheelCentres()
+void MainWindowModel::setWheelCentres()
 {
-    c.imgMeca.visible = false;
+    c.pictureArea.visible = false;
     picturePending = true;
     fillWheelCentres(drawing, st.mechanism);
 }
 
-void Formulari::showMechanismParts(int mechanism)
+void MainWindowModel::showMechanismParts(int mechanism)
 {
     showParts(parts, drawing, mechanism);
     // A playing loop follows the new mechanism instead of stopping.
     if (soundOn) {
         soundOn = false;
-        cmdSo_Click();
+        onSoundButtonClicked();
     }
 }
 
-void Formulari::loadMechanismPicture(bool mirror)
+void MainWindowModel::loadMechanismPicture(bool mirror)
 {
     if (!mirrorsPicture(st.mechanism))
         return;
-    c.imgMeca.picture = 50 + st.mechanism;
-    c.imgMeca.pictureMirrored = mirror;
+    c.pictureArea.picture = 50 + st.mechanism;
+    c.pictureArea.pictureMirrored = mirror;
     if (mirror != drawing.mirrored) {
         drawing.mirrored = mirror;
         drawing.motionSign = mirror ? -1 : 1;
@@ -35,29 +35,29 @@ void Formulari::loadMechanismPicture(bool mirror)
     }
 }
 
-void Formulari::mechanismChangeSequence()
+void MainWindowModel::mechanismChangeSequence()
 {
     drawing.mirrored = false;
     setWheelCentres();
-    c.imgMeca.picture = 50 + st.mechanism;
-    c.imgMeca.pictureMirrored = false;
+    c.pictureArea.picture = 50 + st.mechanism;
+    c.pictureArea.pictureMirrored = false;
     showMechanismParts(st.mechanism);
 }
 
-void Formulari::timAnima_Timer()
+void MainWindowModel::onAnimationTick()
 {
     if (isTrue(st.exerciseRunning) || isTrue(st.examRunning)) {
         st.clockTime = m_services.clock->nowMs() - st.startTime;
-        c.txtTemps.caption = clockText(st.clockTime);
+        c.clockBox.caption = clockText(st.clockTime);
     }
     // Only the universal joint can have a tick in which nothing moves.
     drawingMoved = st.mechanism != 6;
     if (const int picture = animateMechanism(parts, drawing, st.mechanism)) {
-        drawingMoved = drawingMoved || picture != c.imgMeca.picture;
-        c.imgMeca.picture = picture;
+        drawingMoved = drawingMoved || picture != c.pictureArea.picture;
+        c.pictureArea.picture = picture;
     }
     if (picturePending) {
-        c.imgMeca.visible = true;
+        c.pictureArea.visible = true;
         picturePending = false;
         drawingMoved = true;
     }

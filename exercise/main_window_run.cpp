@@ -1,4 +1,4 @@
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 
 #include "app/format.h"
 #include "exercise/answer.h"
@@ -7,14 +7,14 @@
 
 namespace cinemoto {
 
-void Formulari::clearDisplay()
+void MainWindowModel::clearDisplay()
 {
-    for (Control *control : {&c.lblRelacio, &c.txtMotor, &c.txtResistent, &c.txtCentral, &c.lblPregunta,
-                             &c.lblComentari, &c.txtTemps, &c.imgCara})
+    for (Control *control : {&c.ratioLabel, &c.drivingData, &c.drivenData, &c.middleData, &c.questionLabel,
+                             &c.commentLabel, &c.clockBox, &c.faceImage})
         control->visible = false;
 }
 
-void Formulari::cmdNou_Click()
+void MainWindowModel::startOrStopExercise()
 {
     if (isTrue(st.exerciseRunning)) {
         // Stopped by the pupil: no solution, no comment.
@@ -27,17 +27,17 @@ void Formulari::cmdNou_Click()
     if (isTrue(st.examRunning))
         return; // the button is disabled during an exam
     st.exerciseRunning = True;
-    c.cmdexamen.enabled = c.menNouexamen.enabled = false;
+    c.examButton.enabled = c.newExamItem.enabled = false;
     readLevel();
     startExercise();
 }
 
-void Formulari::startExercise()
+void MainWindowModel::startExercise()
 {
     RandomService &random = *m_services.random;
-    c.imgCara.visible = false;
-    c.menNivell.enabled = false;
-    if (c.optAleatorisist.value) {
+    c.faceImage.visible = false;
+    c.difficultyMenu.enabled = false;
+    if (c.randomMechanismOption.value) {
         const auto draw = [&random] { return std::int32_t(random.next() * mechanismCount) + 1; };
         std::int32_t mechanism = draw();
         if (isTrue(st.examRunning)) {
@@ -49,30 +49,30 @@ void Formulari::startExercise()
         st.mechanism = mechanism;
         exerciseList();
     }
-    if (c.optAleatoriexer.value) {
+    if (c.randomExerciseOption.value) {
         do
             st.exercise = std::int32_t(random.next() * 5) + 1;
         while (st.exercise >= 4 && !hasFiveExercises(st.mechanism));
     }
-    if (c.optAleatoriunit.value)
+    if (c.randomUnitsItem.value)
         st.units = std::int32_t(random.next() * 2) + 1;
-    c.fratipo.enabled = c.fraSistema.enabled = c.fraExercici.enabled = c.fraUnitats.enabled = false;
-    c.lblComentari.visible = false;
-    c.txtSolucio.caption.clear();
+    c.typeFrame.enabled = c.mechanismFrame.enabled = c.exerciseFrame.enabled = c.unitsMenu.enabled = false;
+    c.commentLabel.visible = false;
+    c.answerBox.caption.clear();
     generateValues();
-    c.form.helpContext = st.mechanism + 50 + lang.helpBase();
+    c.window.helpContext = st.mechanism + 50 + lang.helpBase();
     showExercise();
     st.startTime = m_services.clock->nowMs();
     st.clockTime = 0;
-    c.txtTemps.caption.clear();
+    c.clockBox.caption.clear();
     selectSolution();
     showAnswerBox();
-    c.cmdFet.enabled = true;
+    c.doneButton.enabled = true;
     if (st.level != 1)
-        c.txtTemps.visible = true;
+        c.clockBox.visible = true;
 }
 
-void Formulari::endRun()
+void MainWindowModel::endRun()
 {
     if (isTrue(st.examRunning)) {
         // The level the pupil had ticked before the exam comes back with its preset.
@@ -81,27 +81,27 @@ void Formulari::endRun()
     }
     st.exerciseRunning = False;
     st.examRunning = False;
-    c.cmdNou.enabled = c.menNouexercici.enabled = c.cmdexamen.enabled = c.menNouexamen.enabled = true;
+    c.exerciseButton.enabled = c.newExerciseItem.enabled = c.examButton.enabled = c.newExamItem.enabled = true;
     if (st.level != 3)
-        c.fratipo.enabled = true;
-    if (st.level != 3 && !c.optAleatorisist.value)
-        c.fraSistema.enabled = c.fraExercici.enabled = true;
-    c.fraUnitats.enabled = c.menNivell.enabled = true;
+        c.typeFrame.enabled = true;
+    if (st.level != 3 && !c.randomMechanismOption.value)
+        c.mechanismFrame.enabled = c.exerciseFrame.enabled = true;
+    c.unitsMenu.enabled = c.difficultyMenu.enabled = true;
 }
 
-void Formulari::scoreExercise()
+void MainWindowModel::scoreExercise()
 {
     examScores[std::size_t(st.examCount)] = scoreForSeconds(st.elapsedSeconds);
 }
 
-void Formulari::examStep()
+void MainWindowModel::examStep()
 {
     if (st.examCount >= 5)
         return;
     ++st.examCount;
     const auto slot = std::size_t(st.examCount);
     // An answer given before the clock's first refresh still gets its time.
-    examTimes[slot] = c.txtTemps.caption.isEmpty() ? clockText(st.answerTime) : c.txtTemps.caption;
+    examTimes[slot] = c.clockBox.caption.isEmpty() ? clockText(st.answerTime) : c.clockBox.caption;
     if (isTrue(st.answerCorrect)) {
         examResults[slot] = text(341);
         scoreExercise();
@@ -124,58 +124,58 @@ void Formulari::examStep()
     finishExam();
 }
 
-void Formulari::finishExam()
+void MainWindowModel::finishExam()
 {
     hideAnswerBox();
     endRun();
     examResultWaiting = true;
-    c.form.enabled = false;
+    c.window.enabled = false;
     if (onExamFinished)
         onExamFinished();
 }
 
-void Formulari::hideAnswerBox()
+void MainWindowModel::hideAnswerBox()
 {
-    c.lblSolucio.visible = c.txtSolucio.visible = c.cmdFet.visible = false;
+    c.answerLabel.visible = c.answerBox.visible = c.doneButton.visible = false;
 }
 
-void Formulari::showAnswerBox()
+void MainWindowModel::showAnswerBox()
 {
-    c.lblPregunta.visible = true;
-    c.lblSolucio.visible = true;
-    c.txtSolucio.caption.clear();
-    c.txtSolucio.selStart = c.txtSolucio.selLength = 0;
+    c.questionLabel.visible = true;
+    c.answerLabel.visible = true;
+    c.answerBox.caption.clear();
+    c.answerBox.selStart = c.answerBox.selLength = 0;
     if (solutionsMode) {
-        c.txtSolucio.caption
+        c.answerBox.caption
             = formatSignificant(st.solution, QStringLiteral("###0.0###"), systemDecimal(), kPrefillDigits);
-        c.txtSolucio.selLength = int(c.txtSolucio.caption.size());
+        c.answerBox.selLength = int(c.answerBox.caption.size());
     }
-    c.txtSolucio.visible = true;
-    c.cmdFet.visible = true;
-    focusRequest = &c.txtSolucio;
+    c.answerBox.visible = true;
+    c.doneButton.visible = true;
+    focusRequest = &c.answerBox;
 }
 
-void Formulari::txtSolucio_KeyPress(int &key)
+void MainWindowModel::onAnswerKeyPressed(int &key)
 {
     if (key == 13) {
         key = 0;
-        cmdFet_Click();
+        onDoneClicked();
     }
 }
 
-void Formulari::checkAnswer()
+void MainWindowModel::checkAnswer()
 {
     st.answerCorrect = truth(answerWithinTolerance(st.answer, st.solution, st.level));
 }
 
-void Formulari::cmdFet_Click()
+void MainWindowModel::onDoneClicked()
 {
     // Only an answer box on show can be answered.
-    if (!c.txtSolucio.visible || !(isTrue(st.exerciseRunning) || isTrue(st.examRunning)))
+    if (!c.answerBox.visible || !(isTrue(st.exerciseRunning) || isTrue(st.examRunning)))
         return;
     st.answerTime = st.clockTime;
     hideAnswerBox();
-    const std::optional<float> typed = parseAnswer(c.txtSolucio.caption);
+    const std::optional<float> typed = parseAnswer(c.answerBox.caption);
     if (typed) {
         st.answer = *typed;
         checkAnswer();
@@ -187,8 +187,8 @@ void Formulari::cmdFet_Click()
         writeSolution();
         st.elapsedSeconds = clockSeconds(st.answerTime);
         showCorrectComment();
-        c.lblComentari.visible = true;
-        c.imgCara.visible = true;
+        c.commentLabel.visible = true;
+        c.faceImage.visible = true;
         if (isTrue(st.examRunning))
             examStep();
         else

@@ -1,4 +1,4 @@
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 #include "printing/print_frame.h"
 
 namespace cinemoto {
@@ -17,16 +17,16 @@ QString plain(const QString &caption)
 
 } // namespace
 
-Printout exerciseSheet(Formulari &main)
+Printout exerciseSheet(MainWindowModel &main)
 {
-    const FormControls &c = main.c;
+    const MainWindowControls &c = main.c;
     Printout p = printoutHeading(main, kExerciseJobText);
-    p.facts.prepend({main.text(kExerciseLabelText), plain(c.optExercici[main.st.exercise].caption)});
-    p.facts.prepend({main.text(kMechanismLabelText), plain(c.optsistema[main.st.mechanism].caption)});
-    if (c.lblRelacio.visible)
-        p.statement = c.lblRelacio.caption.trimmed();
+    p.facts.prepend({main.text(kExerciseLabelText), plain(c.exerciseOptions[main.st.exercise].caption)});
+    p.facts.prepend({main.text(kMechanismLabelText), plain(c.mechanismOptions[main.st.mechanism].caption)});
+    if (c.ratioLabel.visible)
+        p.statement = c.ratioLabel.caption.trimmed();
     const std::pair<const Control *, const Control *> columns[] = {
-        {&c.lblMotor, &c.txtMotor}, {&c.lblCentral, &c.txtCentral}, {&c.lblResistent, &c.txtResistent}};
+        {&c.drivingTitle, &c.drivingData}, {&c.middleTitle, &c.middleData}, {&c.drivenTitle, &c.drivenData}};
     for (const auto &[title, box] : columns) {
         if (!box->visible || box->caption.trimmed().isEmpty())
             continue;
@@ -35,20 +35,20 @@ Printout exerciseSheet(Formulari &main)
             line = line.trimmed();
         p.data.append({title->caption.trimmed(), lines});
     }
-    if (c.imgMeca.picture)
-        p.picture = Printout::Picture{c.imgMeca.picture, c.imgMeca.pictureMirrored, main.parts};
-    if (c.lblPregunta.visible)
-        p.question = c.lblPregunta.caption.trimmed();
+    if (c.pictureArea.picture)
+        p.picture = Printout::Picture{c.pictureArea.picture, c.pictureArea.pictureMirrored, main.parts};
+    if (c.questionLabel.visible)
+        p.question = c.questionLabel.caption.trimmed();
     p.answerCaption = main.text(kAnswerLabelText);
     return p;
 }
 
-void printExerciseSheet(Formulari &main, PrinterService::Target target)
+void printExerciseSheet(MainWindowModel &main, PrinterService::Target target)
 {
     sendPrintout(main, exerciseSheet(main), target);
 }
 
-void Formulari::cmdPrint_Click()
+void MainWindowModel::printExercise()
 {
     printExerciseSheet(*this, PrinterService::Target::Printer);
 }

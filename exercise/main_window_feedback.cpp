@@ -1,4 +1,4 @@
-#include "app/formulari.h"
+#include "app/main_window_model.h"
 
 #include "app/format.h"
 #include "exercise/feedback.h"
@@ -42,7 +42,7 @@ QString soundResource(int id)
 
 } // namespace
 
-void Formulari::showCorrectComment()
+void MainWindowModel::showCorrectComment()
 {
     const CorrectComment comment = correctComment(st.level, st.elapsedSeconds);
     if (!comment.valid)
@@ -50,34 +50,34 @@ void Formulari::showCorrectComment()
     QString caption;
     for (int part : comment.parts)
         caption += part ? text(part) : strInt(st.elapsedSeconds);
-    c.lblComentari.caption = caption;
-    c.imgCara.picture = comment.face;
+    c.commentLabel.caption = caption;
+    c.faceImage.picture = comment.face;
     if (comment.sound)
         playFeedbackSound(comment.sound);
 }
 
-void Formulari::showWrongComment()
+void MainWindowModel::showWrongComment()
 {
     if (const int id = wrongComment(st.level))
-        c.lblComentari.caption = text(id);
+        c.commentLabel.caption = text(id);
 }
 
-void Formulari::handleWrongAnswer()
+void MainWindowModel::handleWrongAnswer()
 {
     const QString title = text(191);
     const int helpTopic = st.mechanism + 50 + lang.helpBase();
     const auto giveUp = [this](int comment, int face) {
-        c.txtTemps.visible = false;
+        c.clockBox.visible = false;
         writeSolution();
-        c.lblComentari.caption = text(comment);
-        c.lblComentari.visible = true;
-        c.imgCara.picture = face;
-        c.imgCara.visible = true;
+        c.commentLabel.caption = text(comment);
+        c.commentLabel.visible = true;
+        c.faceImage.picture = face;
+        c.faceImage.visible = true;
     };
     using Box = MessageBoxService;
     switch (st.level) {
     case 1: {
-        c.lblPregunta.visible = false;
+        c.questionLabel.visible = false;
         const auto answer = m_services.messageBox->show(Box::Icon::Exclamation, text(192) + newLine + text(193),
                                                         title, Box::Buttons::YesNo, helpTopic);
         if (answer == Box::Answer::Yes) {
@@ -89,8 +89,8 @@ void Formulari::handleWrongAnswer()
         break;
     }
     case 2: {
-        c.lblPregunta.visible = false;
-        c.txtTemps.visible = false;
+        c.questionLabel.visible = false;
+        c.clockBox.visible = false;
         const auto answer = m_services.messageBox->show(
             Box::Icon::Exclamation, text(192) + newLine + text(195) + newLine + text(193), title,
             Box::Buttons::YesNo);
@@ -98,7 +98,7 @@ void Formulari::handleWrongAnswer()
             // The clock goes on from what it showed at OK; the time in the box is not counted.
             st.startTime = m_services.clock->nowMs() - st.answerTime;
             st.clockTime = st.answerTime;
-            c.txtTemps.visible = true;
+            c.clockBox.visible = true;
             showAnswerBox();
         } else {
             giveUp(196, 43);
@@ -118,7 +118,7 @@ void Formulari::handleWrongAnswer()
     }
 }
 
-void Formulari::playFeedbackSound(int n)
+void MainWindowModel::playFeedbackSound(int n)
 {
     // Texts written again after a language switch play nothing, so whatever loop is
     // playing goes on and the sound button must still know it.
@@ -131,7 +131,7 @@ void Formulari::playFeedbackSound(int n)
     soundOn = false;
 }
 
-void Formulari::cmdSo_Click()
+void MainWindowModel::onSoundButtonClicked()
 {
     if (soundOn) {
         m_services.sound->stop();

@@ -1,5 +1,5 @@
-#include "app/formulari.h"
-#include "app/formulari_view.h"
+#include "app/main_window_model.h"
+#include "app/main_window_view.h"
 #include "mechanisms/picture_view.h"
 
 #include <QAccessible>
@@ -29,11 +29,11 @@ QString withoutBlankLines(const QString &text)
 
 } // namespace
 
-Control FormulariView::shownControl(const Control &control) const
+Control MainWindowView::shownControl(const Control &control) const
 {
-    const FormControls &c = m_model.c;
+    const MainWindowControls &c = m_model.c;
     const std::pair<const Control *, const Control *> columns[] = {
-        {&c.lblMotor, &c.txtMotor}, {&c.lblCentral, &c.txtCentral}, {&c.lblResistent, &c.txtResistent}};
+        {&c.drivingTitle, &c.drivingData}, {&c.middleTitle, &c.middleData}, {&c.drivenTitle, &c.drivenData}};
     for (const auto &[title, box] : columns) {
         if (&control == box) {
             Control shown = control;
@@ -52,17 +52,17 @@ Control FormulariView::shownControl(const Control &control) const
     return control;
 }
 
-bool FormulariView::isIdle() const
+bool MainWindowView::isIdle() const
 {
-    const FormControls &c = m_model.c;
-    return !c.txtMotor.visible && !c.txtResistent.visible && !c.txtCentral.visible;
+    const MainWindowControls &c = m_model.c;
+    return !c.drivingData.visible && !c.drivenData.visible && !c.middleData.visible;
 }
 
-void FormulariView::syncStateNotes()
+void MainWindowView::syncStateNotes()
 {
     if (!m_idleHint)
         return;
-    const FormControls &c = m_model.c;
+    const MainWindowControls &c = m_model.c;
     // A frame that offers nothing says its choice is drawn at random, readable though greyed.
     QPalette notePalette = palette();
     notePalette.setColor(QPalette::Disabled, QPalette::WindowText, notePalette.color(QPalette::Active, QPalette::WindowText));
@@ -78,13 +78,13 @@ void FormulariView::syncStateNotes()
         note->setVisible(!offers);
     }
     // Idle: what to do next; with the mechanism drawn at random there is only the button to press.
-    const QString hint = m_model.text(c.fraSistema.enabled && !c.optAleatorisist.value ? 542 : 545);
+    const QString hint = m_model.text(c.mechanismFrame.enabled && !c.randomMechanismOption.value ? 542 : 545);
     if (m_idleHint->text() != hint)
         m_idleHint->setText(hint);
     m_idleHint->setVisible(isIdle());
 }
 
-void FormulariView::fitDataBoxes()
+void MainWindowView::fitDataBoxes()
 {
     // Each box as wide as the lines it shows: a narrow screen has room for one exercise's
     // data, not for every longest line at once.
@@ -98,13 +98,13 @@ void FormulariView::fitDataBoxes()
     }
 }
 
-void FormulariView::fitMinimumSizes()
+void MainWindowView::fitMinimumSizes()
 {
-    const FormControls &c = m_model.c;
+    const MainWindowControls &c = m_model.c;
     const QFont font = m_dataBoxes.front()->font();
     const QFontMetrics fm(font);
     // The frames: as wide as the longest option name of the language on screen.
-    const auto *sample = static_cast<QRadioButton *>(widgetFor(c.opttipus[1]));
+    const auto *sample = static_cast<QRadioButton *>(widgetFor(c.typeOptions[1]));
     const int indicator = sample->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
         + sample->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 8;
     const int base = 500 * (m_model.lang.language - 1);
@@ -133,11 +133,11 @@ void FormulariView::fitMinimumSizes()
     m_dataGrid->setRowMinimumHeight(1, boxHeight);
     fitDataBoxes();
     m_answer->setFixedWidth(fm.horizontalAdvance(QLatin1Char('0')) * 16);
-    if (auto *clock = qobject_cast<QLineEdit *>(widgetFor(c.txtTemps)))
+    if (auto *clock = qobject_cast<QLineEdit *>(widgetFor(c.clockBox)))
         clock->setFixedWidth(fm.horizontalAdvance(QStringLiteral("00:00")) + 20);
 }
 
-void FormulariView::fitTextToWindow(bool remeasure)
+void MainWindowView::fitTextToWindow(bool remeasure)
 {
     if (!centralWidget() || m_dataBoxes.empty())
         return;
@@ -167,9 +167,9 @@ void FormulariView::fitTextToWindow(bool remeasure)
     fitMinimumSizes();
 }
 
-void FormulariView::copyPicture()
+void MainWindowView::copyPicture()
 {
-    m_model.menCopiar_Click();
+    m_model.copyPicture();
     m_copied->setText(m_model.text(544));
     m_copied->adjustSize();
     const int shownHeight = std::min(m_picture->height(), int(PictureView::designHeight * m_picture->scale()));
@@ -181,7 +181,7 @@ void FormulariView::copyPicture()
     QAccessible::updateAccessibility(&alert);
 }
 
-void FormulariView::changeEvent(QEvent *event)
+void MainWindowView::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
@@ -190,7 +190,7 @@ void FormulariView::changeEvent(QEvent *event)
         fitTextToWindow(false);
 }
 
-void FormulariView::resizeEvent(QResizeEvent *event)
+void MainWindowView::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     fitTextToWindow(false);

@@ -15,52 +15,52 @@ namespace cinemoto {
 
 // Every control of the main window, under the names the behaviour is written with.
 // Arrays are indexed from 1; slot 0 is unused.
-struct FormControls
+struct MainWindowControls
 {
-    Control form; // the window itself: caption, help context, enabled
+    Control window; // the window itself: caption, help context, enabled
 
-    Control fratipo;
-    Parts<Control, 3> opttipus;
-    Control optAleatorisist;
-    Control fraSistema;
-    Parts<Control, 19> optsistema;
-    Control fraExercici;
-    Parts<Control, 5> optExercici;
-    Control optAleatoriexer;
+    Control typeFrame;
+    Parts<Control, 3> typeOptions;
+    Control randomMechanismOption;
+    Control mechanismFrame;
+    Parts<Control, 19> mechanismOptions;
+    Control exerciseFrame;
+    Parts<Control, 5> exerciseOptions;
+    Control randomExerciseOption;
 
-    Control lblRelacio, lblMotor, lblCentral, lblResistent;
-    Control txtMotor, txtCentral, txtResistent;
-    Control imgMeca, txtTemps;
-    Control cmdNou, cmdTest;
-    Control lblPregunta, lblSolucio, txtSolucio, cmdFet, lblComentari, imgCara;
+    Control ratioLabel, drivingTitle, middleTitle, drivenTitle;
+    Control drivingData, middleData, drivenData;
+    Control pictureArea, clockBox;
+    Control exerciseButton, quizButton;
+    Control questionLabel, answerLabel, answerBox, doneButton, commentLabel, faceImage;
 
-    Control cmdCalculadora, cmdClip, cmdPrint, cmdexamen, cmdElsfets, cmdIdioma, cmdSo, cmdHelp, cmdAbout,
-        cmdLlibreta, cmdNet;
+    Control calculatorButton, copyPictureButton, printButton, examButton, examsTakenButton, languageButton, soundButton, helpButton, aboutButton,
+        readMeButton, linksButton;
 
-    Control menOpcions, menCalculadora, menCopiar, menRealitzats, menImprimir, menNouexamen, menNouexercici,
-        menSortir;
-    Control menNivell;
-    Parts<Control, 3> menDificil;
-    Control fraUnitats;
-    Parts<Control, 2> optUnitats;
-    Control optAleatoriunit;
-    Control menIdioma;
-    Parts<Control, 3> menllengua;
-    Control menAjuda, menContinguts, menAutor, menLlegiume;
+    Control optionsMenu, calculatorItem, copyPictureItem, examsTakenItem, printItem, newExamItem, newExerciseItem,
+        exitItem;
+    Control difficultyMenu;
+    Parts<Control, 3> levelItems;
+    Control unitsMenu;
+    Parts<Control, 2> unitsItems;
+    Control randomUnitsItem;
+    Control languageMenu;
+    Parts<Control, 3> languageItems;
+    Control helpMenu, contentsItem, aboutItem, readMeItem;
 
-    FormControls();
+    MainWindowControls();
     std::vector<Control *> all();
 };
 
 // The main window's model: the state of every control and the handlers of its events.
 // Its handlers are spread over files by concern: start-up, language, selection,
 // drawing and animation, data titles, runs.
-class Formulari
+class MainWindowModel
 {
 public:
-    Formulari(const Services &services, const TextCatalogue &texts);
+    MainWindowModel(const Services &services, const TextCatalogue &texts);
 
-    FormControls c;
+    MainWindowControls c;
     ExerciseState st;
     LanguageBases lang;
     DrawingParts parts;
@@ -78,9 +78,9 @@ public:
     const QString newLine = QStringLiteral("\r\n");
 
     // Start-up and shutdown.
-    void Form_Load();
-    void Form_Unload();
-    void menSortir_Click();
+    void load();
+    void onClosing();
+    void onExitChosen();
     // Asked before the window closes: false when the pupil chose to stay because an exam
     // would be lost.
     bool mayClose();
@@ -99,18 +99,18 @@ public:
     void loadButtonTexts();
     void loadMenuTexts();
     void switchLanguage(int language);
-    void cmdIdioma_Click();
-    void menLlengua_Click(int index);
+    void onLanguageButtonClicked();
+    void onLanguageChosen(int index);
 
     // Selection and difficulty.
-    void opttipus_Click(int type);
-    void optSistema_Click(int mechanism);
-    void optExercici_Click(int exercise);
-    void optAleatorisist_Click();
-    void optAleatoriexer_Click();
-    void optUnitats_Click(int units);
-    void optAleatoriunit_Click();
-    void menDificil_Click(int level);
+    void onTypeChosen(int type);
+    void onMechanismChosen(int mechanism);
+    void onExerciseChosen(int exercise);
+    void onRandomMechanismChosen();
+    void onRandomExerciseChosen();
+    void onUnitsChosen(int units);
+    void onRandomUnitsChosen();
+    void onLevelChosen(int level);
     void exerciseList();
     void readLevel();
     void applyDifficultyPreset();
@@ -122,18 +122,18 @@ public:
     void showMechanismParts(int mechanism);
     void loadMechanismPicture(bool mirror);
     void mechanismChangeSequence();
-    void timAnima_Timer();
+    void onAnimationTick();
 
     // External tools and help.
-    void cmdCalculadora_Click();
-    void menContinguts_Click();
-    void menllegiume_Click();
-    void cmdNet_Click();
+    void openCalculator();
+    void openHelpContents();
+    void openReadMe();
+    void openLinksPage();
     // False, after telling the pupil, when the program folder lacks the named file.
     bool programFileExists(const QString &name);
-    void menCopiar_Click();
-    void cmdPrint_Click();
-    void cmdExamen_Click();
+    void copyPicture();
+    void printExercise();
+    void startOrStopExam();
 
     // Exercise: generation, display, solution sentence.
     void generateValues();
@@ -145,7 +145,7 @@ public:
     void writeSolution();
 
     // Runs of a single exercise or an exam.
-    void cmdNou_Click();
+    void startOrStopExercise();
     void startExercise();
     void clearDisplay();
     void endRun();
@@ -154,8 +154,8 @@ public:
     void finishExam();
 
     // The answer.
-    void txtSolucio_KeyPress(int &key);
-    void cmdFet_Click();
+    void onAnswerKeyPressed(int &key);
+    void onDoneClicked();
     void checkAnswer();
     void showAnswerBox();
     void hideAnswerBox();
@@ -165,7 +165,7 @@ public:
     void handleWrongAnswer();
     void showWrongComment();
     void playFeedbackSound(int n);
-    void cmdSo_Click();
+    void onSoundButtonClicked();
 
     // Exam tables, slot 0 the totals.
     std::array<QString, 6> examTimes;

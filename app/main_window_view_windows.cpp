@@ -1,7 +1,7 @@
 #include "app/about.h"
 #include "app/about_view.h"
-#include "app/formulari.h"
-#include "app/formulari_view.h"
+#include "app/main_window_model.h"
+#include "app/main_window_view.h"
 #include "exams/exam_views.h"
 #include "exams/exam_windows.h"
 #include "quiz/quiz.h"
@@ -12,23 +12,23 @@
 
 namespace cinemoto {
 
-void FormulariView::showAbout()
+void MainWindowView::showAbout()
 {
     AboutModel about(m_model.services(), m_model.catalogue(), m_model.lang, m_model.solutionsMode);
     AboutView dialog(about, this);
-    m_model.c.form.enabled = false;
+    m_model.c.window.enabled = false;
     sync();
     dialog.exec();
-    m_model.c.form.enabled = true;
+    m_model.c.window.enabled = true;
     sync();
 }
 
 // A window over the main one: the main window takes no input until it is gone, and its
 // model lives exactly as long as the window.
 template <typename Model, typename View>
-void FormulariView::openWindow(Model *model)
+void MainWindowView::openWindow(Model *model)
 {
-    m_model.c.form.enabled = false;
+    m_model.c.window.enabled = false;
     auto *window = new View(*model, this);
     window->setWindowFlag(Qt::Window);
     window->setWindowModality(Qt::WindowModal);
@@ -40,24 +40,24 @@ void FormulariView::openWindow(Model *model)
     window->show();
 }
 
-void FormulariView::showExamsTaken()
+void MainWindowView::showExamsTaken()
 {
     openWindow<ExamsTakenModel, ExamsTakenView>(new ExamsTakenModel(m_model));
 }
 
-void FormulariView::showQuiz()
+void MainWindowView::showQuiz()
 {
     openWindow<QuizModel, QuizView>(new QuizModel(m_model));
 }
 
-void FormulariView::showExamResult()
+void MainWindowView::showExamResult()
 {
     auto *model = new ExamResultModel(m_model);
     model->onStored = [this] { QTimer::singleShot(0, this, [this] { showExamsTaken(); }); };
     openWindow<ExamResultModel, ExamResultView>(model);
 }
 
-void FormulariView::showHelp()
+void MainWindowView::showHelp()
 {
     // The topic of the focused control, else of its container, else of the window.
     int topic = 0;
@@ -66,7 +66,7 @@ void FormulariView::showHelp()
             topic = control->helpContext;
     }
     if (!topic)
-        topic = m_model.c.form.helpContext;
+        topic = m_model.c.window.helpContext;
     if (m_model.services().help)
         m_model.services().help->showTopic(topic);
 }

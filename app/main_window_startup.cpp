@@ -1,0 +1,235 @@
+#include "app/main_window_model.h"
+
+#include "app/settings.h"
+#include "mechanisms/catalogue.h"
+
+namespace cinemoto {
+
+namespace {
+
+using Kind = Control::Kind;
+
+void init(Control &c, const char *name, Kind kind, int index = 0)
+{
+    c.name = QString::fromLatin1(name);
+    c.kind = kind;
+    c.index = index;
+}
+
+template <std::size_t N>
+void initArray(std::array<Control, N> &array, const char *name, Kind kind)
+{
+    for (std::size_t i = 1; i < N; ++i)
+        init(array[i], name, kind, int(i));
+}
+
+} // namespace
+
+MainWindowControls::MainWindowControls()
+{
+    init(window, "mainWindow", Kind::Frame);
+    window.caption = QStringLiteral("Cinemoto 3.2");
+    init(typeFrame, "typeFrame", Kind::Frame);
+    initArray(typeOptions, "typeOptions", Kind::Option);
+    typeOptions[1].value = true;
+    init(randomMechanismOption, "randomMechanismOption", Kind::Option);
+    init(mechanismFrame, "mechanismFrame", Kind::Frame);
+    initArray(mechanismOptions, "mechanismOptions", Kind::Option);
+    init(exerciseFrame, "exerciseFrame", Kind::Frame);
+    initArray(exerciseOptions, "exerciseOptions", Kind::Option);
+    exerciseOptions[1].value = true;
+    init(randomExerciseOption, "randomExerciseOption", Kind::Option);
+
+    init(ratioLabel, "ratioLabel", Kind::Label);
+    init(drivingTitle, "drivingTitle", Kind::Label);
+    init(middleTitle, "middleTitle", Kind::Label);
+    init(drivenTitle, "drivenTitle", Kind::Label);
+    init(drivingData, "drivingData", Kind::TextBox);
+    init(middleData, "middleData", Kind::TextBox);
+    init(drivenData, "drivenData", Kind::TextBox);
+    init(pictureArea, "pictureArea", Kind::PictureArea);
+    init(clockBox, "clockBox", Kind::TextBox);
+    init(exerciseButton, "exerciseButton", Kind::Button);
+    init(quizButton, "quizButton", Kind::Button);
+    quizButton.caption = QStringLiteral("Test");
+    init(questionLabel, "questionLabel", Kind::Label);
+    questionLabel.alignment = 2;
+    init(answerLabel, "answerLabel", Kind::Label);
+    init(answerBox, "answerBox", Kind::TextBox);
+    init(doneButton, "doneButton", Kind::Button);
+    doneButton.caption = QStringLiteral("OK");
+    init(commentLabel, "commentLabel", Kind::Label);
+    init(faceImage, "faceImage", Kind::Image);
+    // Nothing to answer until an exercise starts.
+    answerLabel.visible = answerBox.visible = doneButton.visible = faceImage.visible = false;
+
+    init(calculatorButton, "calculatorButton", Kind::PictureButton);
+    init(copyPictureButton, "copyPictureButton", Kind::PictureButton);
+    init(printButton, "printButton", Kind::PictureButton);
+    init(examButton, "examButton", Kind::PictureButton);
+    init(examsTakenButton, "examsTakenButton", Kind::PictureButton);
+    init(languageButton, "languageButton", Kind::PictureButton);
+    init(soundButton, "soundButton", Kind::PictureButton);
+    init(helpButton, "helpButton", Kind::PictureButton);
+    init(aboutButton, "aboutButton", Kind::PictureButton);
+    init(readMeButton, "readMeButton", Kind::PictureButton);
+    init(linksButton, "linksButton", Kind::PictureButton);
+    linksButton.tooltip = QStringLiteral("Internet");
+
+    init(optionsMenu, "optionsMenu", Kind::Menu);
+    init(calculatorItem, "calculatorItem", Kind::MenuItem);
+    init(copyPictureItem, "copyPictureItem", Kind::MenuItem);
+    init(examsTakenItem, "examsTakenItem", Kind::MenuItem);
+    init(printItem, "printItem", Kind::MenuItem);
+    init(newExamItem, "newExamItem", Kind::MenuItem);
+    init(newExerciseItem, "newExerciseItem", Kind::MenuItem);
+    init(exitItem, "exitItem", Kind::MenuItem);
+    init(difficultyMenu, "difficultyMenu", Kind::Menu);
+    initArray(levelItems, "levelItems", Kind::MenuItem);
+    levelItems[2].value = true;
+    init(unitsMenu, "unitsMenu", Kind::Menu);
+    initArray(unitsItems, "unitsItems", Kind::MenuItem);
+    unitsItems[1].value = true;
+    init(randomUnitsItem, "randomUnitsItem", Kind::MenuItem);
+    init(languageMenu, "languageMenu", Kind::Menu);
+    initArray(languageItems, "languageItems", Kind::MenuItem);
+    languageItems[1].caption = QStringLiteral("Català");
+    languageItems[2].caption = QStringLiteral("Español");
+    languageItems[3].caption = QStringLiteral("English");
+    init(helpMenu, "helpMenu", Kind::Menu);
+    init(contentsItem, "contentsItem", Kind::MenuItem);
+    init(aboutItem, "aboutItem", Kind::MenuItem);
+    init(readMeItem, "readMeItem", Kind::MenuItem);
+}
+
+std::vector<Control *> MainWindowControls::all()
+{
+    std::vector<Control *> list = {&window, &typeFrame, &randomMechanismOption, &mechanismFrame, &exerciseFrame,
+        &randomExerciseOption, &ratioLabel, &drivingTitle, &middleTitle, &drivenTitle, &drivingData, &middleData,
+        &drivenData, &pictureArea, &clockBox, &exerciseButton, &quizButton, &questionLabel, &answerLabel, &answerBox,
+        &doneButton, &commentLabel, &faceImage, &calculatorButton, &copyPictureButton, &printButton, &examButton, &examsTakenButton,
+        &languageButton, &soundButton, &helpButton, &aboutButton, &readMeButton, &linksButton, &optionsMenu, &calculatorItem,
+        &copyPictureItem, &examsTakenItem, &printItem, &newExamItem, &newExerciseItem, &exitItem, &difficultyMenu,
+        &unitsMenu, &randomUnitsItem, &languageMenu, &helpMenu, &contentsItem, &aboutItem, &readMeItem};
+    auto addArray = [&list](auto &array) {
+        for (std::size_t i = 1; i < array.size(); ++i)
+            list.push_back(&array[i]);
+    };
+    addArray(typeOptions);
+    addArray(mechanismOptions);
+    addArray(exerciseOptions);
+    addArray(levelItems);
+    addArray(unitsItems);
+    addArray(languageItems);
+    return list;
+}
+
+MainWindowModel::MainWindowModel(const Services &services, const TextCatalogue &texts)
+    : m_services(services), m_texts(texts)
+{
+    buildOptionGroups();
+}
+
+void MainWindowModel::buildOptionGroups()
+{
+    for (int t = 1; t <= 3; ++t)
+        m_typeGroup.add(&c.typeOptions[t], [this, t] { onTypeChosen(t); });
+    m_typeGroup.add(&c.randomMechanismOption, [this] { onRandomMechanismChosen(); });
+    for (int m = 1; m <= mechanismCount; ++m)
+        m_mechanismGroup.add(&c.mechanismOptions[m], [this, m] { onMechanismChosen(m); });
+    for (int e = 1; e <= 5; ++e)
+        m_exerciseGroup.add(&c.exerciseOptions[e], [this, e] { onExerciseChosen(e); });
+    m_exerciseGroup.add(&c.randomExerciseOption, [this] { onRandomExerciseChosen(); });
+}
+
+void MainWindowModel::selectOption(Control &option)
+{
+    for (OptionGroup *group : {&m_typeGroup, &m_mechanismGroup, &m_exerciseGroup}) {
+        for (Control *member : group->members()) {
+            if (member == &option) {
+                group->select(&option);
+                return;
+            }
+        }
+    }
+}
+
+void MainWindowModel::load()
+{
+    const QString folder = m_services.folder->path();
+    useProgramHelpFile(m_services);
+    lang.language = readLanguageSetting(folder + QStringLiteral("/cinemoto.ini"));
+    soundDevices = std::int16_t(qBound(0, m_services.sound->deviceCount(), 32767));
+
+    for (int i = 1; i <= 3; ++i)
+        c.languageItems[i].value = i == lang.language;
+    c.languageButton.picture = 70 + lang.language;
+
+    st.level = 2;
+    st.mechanism = 17;
+    st.exercise = 1;
+    st.units = 1;
+
+    loadMenuTexts();
+    loadFrameAndLabelTexts();
+    loadMechanismOptionTexts();
+    loadExerciseTooltips();
+    loadTypeTooltips();
+    loadRandomOptionTexts();
+    loadButtonTexts();
+    writeDataTitles();
+
+    onTypeChosen(1);
+
+    st.unitFactor = kRpmFactor;
+    st.unitLabel = text(201);
+
+    c.pictureArea.picture = 50 + st.mechanism;
+    c.pictureArea.pictureMirrored = false;
+    initialLayout(parts, drawing);
+    showMechanismParts(st.mechanism);
+
+    examSaved = false;
+    st.exerciseRunning = False;
+    st.examRunning = False;
+    st.relabelling = False;
+    picturePending = true;
+
+    m_services.random->seedFromTimer();
+}
+
+void MainWindowModel::onClosing()
+{
+    // A second request while the window is already closing changes nothing.
+    if (m_closing || m_closed)
+        return;
+    m_closing = true;
+    if (soundOn)
+        onSoundButtonClicked();
+    m_closed = true;
+}
+
+bool MainWindowModel::mayClose()
+{
+    if (m_closing || m_closed)
+        return true;
+    int question = 0;
+    if (examResultWaiting)
+        question = 397;
+    else if (isTrue(st.examRunning))
+        question = 398;
+    if (!question)
+        return true;
+    // Staying is the default: Ctrl+S, pressed by habit to save, must not lose an exam.
+    return m_services.messageBox->show(MessageBoxService::Icon::Question, text(question), text(396),
+                                       MessageBoxService::Buttons::YesNoDefaultNo)
+        == MessageBoxService::Answer::Yes;
+}
+
+void MainWindowModel::onExitChosen()
+{
+    if (mayClose())
+        onClosing();
+}
+
+} // namespace cinemoto
