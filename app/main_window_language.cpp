@@ -98,7 +98,7 @@ void MainWindowModel::switchLanguage(int language)
     }
     lang.language = language;
     c.window.helpContext = 50 + st.mechanism + lang.helpBase();
-    st.relabelling = True;
+    st.relabelling = true;
 
     loadFrameAndLabelTexts();
     writeDataTitles();
@@ -111,18 +111,18 @@ void MainWindowModel::switchLanguage(int language)
     loadMenuTexts();
 
     // An exercise on screen is written again from the same values and choices.
-    if (isTrue(st.exerciseRunning) || isTrue(st.examRunning))
+    if (st.exerciseRunning || st.examRunning)
         showExercise();
     if (c.faceImage.visible) {
         showExercise();
         writeSolution();
-        if (isTrue(st.answerCorrect))
+        if (st.answerCorrect)
             showCorrectComment();
         else
             showWrongComment();
     }
 
-    st.relabelling = False;
+    st.relabelling = false;
 }
 
 void MainWindowModel::onLanguageButtonClicked()

@@ -190,9 +190,9 @@ void MainWindowModel::load()
     showMechanismParts(st.mechanism);
 
     examSaved = false;
-    st.exerciseRunning = False;
-    st.examRunning = False;
-    st.relabelling = False;
+    st.exerciseRunning = false;
+    st.examRunning = false;
+    st.relabelling = false;
     picturePending = true;
 
     m_services.random->seedFromTimer();
@@ -216,7 +216,7 @@ bool MainWindowModel::mayClose()
     int question = 0;
     if (examResultWaiting)
         question = 397;
-    else if (isTrue(st.examRunning))
+    else if (st.examRunning)
         question = 398;
     if (!question)
         return true;

@@ -4,20 +4,20 @@ namespace cinemoto {
 
 void MainWindowModel::startOrStopExam()
 {
-    if (isTrue(st.examRunning)) {
+    if (st.examRunning) {
         // Abandoned: nothing is shown or stored.
         clearDisplay();
         hideAnswerBox();
         endRun();
         return;
     }
-    if (isTrue(st.exerciseRunning))
+    if (st.exerciseRunning)
         return; // the button is disabled while a single exercise runs
-    st.examRunning = True;
+    st.examRunning = true;
     c.exerciseButton.enabled = c.newExerciseItem.enabled = false;
     st.level = 3;
     applyDifficultyPreset();
-    st.examUsed.fill(False);
+    st.examUsed.fill(false);
     st.examCount = 0;
     examScores[0] = 0;
     st.examTime = 0;

@@ -6,13 +6,6 @@
 
 namespace cinemoto {
 
-// Truth values are whole numbers: -1 true, 0 false, never anything else.
-using Truth = std::int16_t;
-constexpr Truth True = -1;
-constexpr Truth False = 0;
-constexpr Truth truth(bool b) { return b ? True : False; }
-constexpr bool isTrue(Truth t) { return t == True; }
-
 constexpr float kPi = 3.1415927f;
 constexpr float kGravity = 9.8f;
 constexpr float kRpmFactor = 9.549297f;
@@ -46,19 +39,19 @@ struct ExerciseState
     qint64 clockTime = 0;
     qint64 answerTime = 0;
     qint64 examTime = 0;
-    Truth easyVariant = False;
+    bool easyVariant = false;
     float solution = 0;
     float answer = 0;
-    Truth answerCorrect = False;
+    bool answerCorrect = false;
     float unitFactor = kRpmFactor;
     QString unitLabel; // text 201 in the current language, set at start-up
-    Truth examRunning = False;
-    Truth exerciseRunning = False;
+    bool examRunning = false;
+    bool exerciseRunning = false;
     std::int32_t examCount = 0;
-    std::array<Truth, 7> randomChoices{}; // 1..6 used
+    std::array<bool, 7> randomChoices{}; // 1..6 used
     std::int32_t choiceIndex = 0;
-    Truth relabelling = False;
-    std::array<Truth, 20> examUsed{}; // 1..19 used
+    bool relabelling = false;
+    std::array<bool, 20> examUsed{}; // 1..19 used
 };
 
 } // namespace cinemoto

@@ -141,13 +141,13 @@ void chooseEasyVariant(ExerciseState &st, const Draw &random)
 {
     switch (st.level) {
     case 1:
-        st.easyVariant = True;
+        st.easyVariant = true;
         break;
     case 2:
-        st.easyVariant = truth(random() < 0.5f);
+        st.easyVariant = (random() < 0.5f);
         break;
     case 3:
-        st.easyVariant = False;
+        st.easyVariant = false;
         break;
     default:
         break;

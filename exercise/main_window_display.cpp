@@ -39,7 +39,7 @@ void MainWindowModel::selectSolution()
 void MainWindowModel::drawRandomChoices()
 {
     for (int i = 1; i <= 6; ++i)
-        st.randomChoices[std::size_t(i)] = truth(m_services.random->next() < 0.5f);
+        st.randomChoices[std::size_t(i)] = (m_services.random->next() < 0.5f);
 }
 
 void MainWindowModel::nextSpeedUnit()
@@ -50,7 +50,7 @@ void MainWindowModel::nextSpeedUnit()
     if (c.randomUnitsItem.value) {
         // Each speed on screen gets its own unit.
         const int slot = st.choiceIndex;
-        const bool choice = slot >= 1 && slot <= 6 && isTrue(st.randomChoices[std::size_t(slot)]);
+        const bool choice = slot >= 1 && slot <= 6 && (st.randomChoices[std::size_t(slot)]);
         st.unitFactor = choice ? kRpmFactor : 1.0f;
         st.unitLabel = text(choice ? 201 : 202);
         ++st.choiceIndex;
@@ -185,17 +185,17 @@ void MainWindowModel::showExercise()
 {
     const int m = st.mechanism;
     const int ex = st.exercise;
-    const bool easy = isTrue(st.easyVariant);
+    const bool easy = st.easyVariant;
     c.middleData.visible = false;
     st.unitFactor = st.units == 2 ? 1.0f : kRpmFactor;
     st.unitLabel = text(st.units == 2 ? 202 : 201);
     st.ratioFormat = st.ratio > 1 ? QStringLiteral("##.00") : QStringLiteral("0.00000");
     st.choiceIndex = 1;
-    if (!isTrue(st.relabelling))
+    if (!st.relabelling)
         drawRandomChoices();
     const auto choice = [this] {
         const int slot = st.choiceIndex++;
-        return slot >= 1 && slot <= 6 && isTrue(st.randomChoices[std::size_t(slot)]);
+        return slot >= 1 && slot <= 6 && (st.randomChoices[std::size_t(slot)]);
     };
 
     Lines l;

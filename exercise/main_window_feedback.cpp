@@ -108,7 +108,7 @@ void MainWindowModel::handleWrongAnswer()
     }
     case 3:
         giveUp(192, 43);
-        if (isTrue(st.examRunning))
+        if (st.examRunning)
             examStep();
         else
             endRun();
@@ -122,7 +122,7 @@ void MainWindowModel::playFeedbackSound(int n)
 {
     // Texts written again after a language switch play nothing, so whatever loop is
     // playing goes on and the sound button must still know it.
-    if (isTrue(st.relabelling))
+    if (st.relabelling)
         return;
     if (soundDevices > 0) {
         const QString sound = soundResource(1620 + n);

@@ -16,17 +16,17 @@ void MainWindowModel::clearDisplay()
 
 void MainWindowModel::startOrStopExercise()
 {
-    if (isTrue(st.exerciseRunning)) {
+    if (st.exerciseRunning) {
         // Stopped by the pupil: no solution, no comment.
         clearDisplay();
         hideAnswerBox();
-        st.exerciseRunning = False;
+        st.exerciseRunning = false;
         endRun();
         return;
     }
-    if (isTrue(st.examRunning))
+    if (st.examRunning)
         return; // the button is disabled during an exam
-    st.exerciseRunning = True;
+    st.exerciseRunning = true;
     c.examButton.enabled = c.newExamItem.enabled = false;
     readLevel();
     startExercise();
@@ -40,11 +40,11 @@ void MainWindowModel::startExercise()
     if (c.randomMechanismOption.value) {
         const auto draw = [&random] { return std::int32_t(random.next() * mechanismCount) + 1; };
         std::int32_t mechanism = draw();
-        if (isTrue(st.examRunning)) {
+        if (st.examRunning) {
             // At most four mechanisms are used when the fifth is drawn, so this ends.
-            while (isTrue(st.examUsed[std::size_t(mechanism)]))
+            while (st.examUsed[std::size_t(mechanism)])
                 mechanism = draw();
-            st.examUsed[std::size_t(mechanism)] = True;
+            st.examUsed[std::size_t(mechanism)] = true;
         }
         st.mechanism = mechanism;
         exerciseList();
@@ -74,13 +74,13 @@ void MainWindowModel::startExercise()
 
 void MainWindowModel::endRun()
 {
-    if (isTrue(st.examRunning)) {
+    if (st.examRunning) {
         // The level the pupil had ticked before the exam comes back with its preset.
         readLevel();
         applyDifficultyPreset();
     }
-    st.exerciseRunning = False;
-    st.examRunning = False;
+    st.exerciseRunning = false;
+    st.examRunning = false;
     c.exerciseButton.enabled = c.newExerciseItem.enabled = c.examButton.enabled = c.newExamItem.enabled = true;
     if (st.level != 3)
         c.typeFrame.enabled = true;
@@ -102,7 +102,7 @@ void MainWindowModel::examStep()
     const auto slot = std::size_t(st.examCount);
     // An answer given before the clock's first refresh still gets its time.
     examTimes[slot] = c.clockBox.caption.isEmpty() ? clockText(st.answerTime) : c.clockBox.caption;
-    if (isTrue(st.answerCorrect)) {
+    if (st.answerCorrect) {
         examResults[slot] = text(341);
         scoreExercise();
     } else {
@@ -165,13 +165,13 @@ void MainWindowModel::onAnswerKeyPressed(int &key)
 
 void MainWindowModel::checkAnswer()
 {
-    st.answerCorrect = truth(answerWithinTolerance(st.answer, st.solution, st.level));
+    st.answerCorrect = (answerWithinTolerance(st.answer, st.solution, st.level));
 }
 
 void MainWindowModel::onDoneClicked()
 {
     // Only an answer box on show can be answered.
-    if (!c.answerBox.visible || !(isTrue(st.exerciseRunning) || isTrue(st.examRunning)))
+    if (!c.answerBox.visible || !(st.exerciseRunning || st.examRunning))
         return;
     st.answerTime = st.clockTime;
     hideAnswerBox();
@@ -181,15 +181,15 @@ void MainWindowModel::onDoneClicked()
         checkAnswer();
     } else {
         // Too large to be held: never right.
-        st.answerCorrect = False;
+        st.answerCorrect = false;
     }
-    if (isTrue(st.answerCorrect)) {
+    if (st.answerCorrect) {
         writeSolution();
         st.elapsedSeconds = clockSeconds(st.answerTime);
         showCorrectComment();
         c.commentLabel.visible = true;
         c.faceImage.visible = true;
-        if (isTrue(st.examRunning))
+        if (st.examRunning)
             examStep();
         else
             endRun();

@@ -46,7 +46,7 @@ void MainWindowModel::mechanismChangeSequence()
 
 void MainWindowModel::onAnimationTick()
 {
-    if (isTrue(st.exerciseRunning) || isTrue(st.examRunning)) {
+    if (st.exerciseRunning || st.examRunning) {
         st.clockTime = m_services.clock->nowMs() - st.startTime;
         c.clockBox.caption = clockText(st.clockTime);
     }

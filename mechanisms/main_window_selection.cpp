@@ -83,7 +83,7 @@ void MainWindowModel::onLevelChosen(int level)
 void MainWindowModel::exerciseList()
 {
     const int mechanism = st.mechanism;
-    if (!isTrue(st.relabelling)) {
+    if (!st.relabelling) {
         if (st.level != 3 && !c.randomMechanismOption.value) {
             for (int i = 1; i <= 5; ++i)
                 c.exerciseOptions[i].visible = c.exerciseOptions[i].enabled = true;

@@ -45,7 +45,7 @@ TEST_F(StartUp, EveryStartShowsTheSameChoices)
     EXPECT_EQ(c().pictureArea.picture, 67);
     EXPECT_FALSE(c().pictureArea.pictureMirrored);
     EXPECT_TRUE(form->picturePending);
-    EXPECT_FALSE(isTrue(st().exerciseRunning) || isTrue(st().examRunning) || isTrue(st().relabelling));
+    EXPECT_FALSE(st().exerciseRunning || st().examRunning || st().relabelling);
     EXPECT_EQ(c().window.helpContext, 67);
     EXPECT_EQ(fakes.random.seeds, 1);
     // Nothing of an exercise shows before one starts.
@@ -95,7 +95,7 @@ TEST_F(LanguageSwitch, ThreeFlagClicksReturnToTheStart)
     EXPECT_EQ(c().languageButton.picture, 72);
     EXPECT_TRUE(c().languageItems[2].value);
     EXPECT_FALSE(c().languageItems[1].value || c().languageItems[3].value);
-    EXPECT_FALSE(isTrue(st().relabelling));
+    EXPECT_FALSE(st().relabelling);
 }
 
 TEST_F(LanguageSwitch, MenuThenFlagGoesOnFromTheChosenLanguage)

@@ -123,7 +123,7 @@ TEST_F(ExamWindows, TheMainWindowsExitAsksWhileAnExamWouldBeLost)
     form->examResultWaiting = false;
     c().window.enabled = true;
     form->startOrStopExam();
-    ASSERT_TRUE(isTrue(st().examRunning));
+    ASSERT_TRUE(st().examRunning);
     form->onExitChosen();
     ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
     EXPECT_EQ(fakes.messageBox.shown[1].text, form->text(398));
@@ -211,7 +211,7 @@ TEST_F(ExamWindows, AnAnswerPastTheHourCountsItsWholeTime)
     form->onAnimationTick();
     EXPECT_EQ(c().clockBox.caption, QStringLiteral("60:10"));
     form->onDoneClicked();
-    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_TRUE(st().answerCorrect);
     EXPECT_EQ(st().elapsedSeconds, 3610);
     EXPECT_EQ(form->examTimes[1], QStringLiteral("60:10"));
     // The slowest band, not the top comment and not the top score.
@@ -246,13 +246,13 @@ TEST_F(ExamWindows, ExamStartAndAbandon)
     c().window.enabled = true;
     form->onLevelChosen(1);
     form->startOrStopExam();
-    EXPECT_TRUE(isTrue(st().examRunning));
+    EXPECT_TRUE(st().examRunning);
     EXPECT_EQ(st().level, 3);
     EXPECT_FALSE(c().exerciseButton.enabled || c().newExerciseItem.enabled);
     EXPECT_TRUE(c().randomMechanismOption.value && c().randomUnitsItem.value);
-    EXPECT_TRUE(isTrue(st().examUsed[std::size_t(st().mechanism)]));
+    EXPECT_TRUE(st().examUsed[std::size_t(st().mechanism)]);
     form->startOrStopExam(); // abandoned
-    EXPECT_FALSE(isTrue(st().examRunning));
+    EXPECT_FALSE(st().examRunning);
     EXPECT_EQ(st().level, 1); // the ticked level is back with its preset
     EXPECT_FALSE(c().randomMechanismOption.visible);
     EXPECT_TRUE(c().exerciseButton.enabled);

@@ -11,25 +11,12 @@ TEST(ExerciseStateRecord, FieldsHaveTheAgreedWidths)
     ExerciseState s;
     static_assert(std::is_same_v<decltype(s.level), std::int32_t>);
     static_assert(std::is_same_v<decltype(s.motorValue), float>);
-    static_assert(std::is_same_v<decltype(s.answerCorrect), std::int16_t>);
-    static_assert(std::is_same_v<decltype(s.randomChoices)::value_type, std::int16_t>);
     EXPECT_EQ(s.randomChoices.size(), 7u);
     EXPECT_EQ(s.examUsed.size(), 20u);
     // The rpm factor is the seven-digit single, not 60 / 2 pi.
     EXPECT_EQ(kRpmFactor, 9.549297f);
     EXPECT_NE(double(kRpmFactor), 60.0 / (2 * 3.14159265358979));
     EXPECT_EQ(kRpmFactor * 1.0f, 9.549297f);
-}
-
-TEST(ExerciseStateRecord, TruthValuesAreMinusOneAndZero)
-{
-    EXPECT_EQ(True, -1);
-    EXPECT_EQ(False, 0);
-    EXPECT_EQ(truth(true), -1);
-    EXPECT_EQ(truth(false), 0);
-    EXPECT_TRUE(isTrue(-1));
-    EXPECT_FALSE(isTrue(0));
-    EXPECT_FALSE(isTrue(1)); // only -1 is true
 }
 
 class ExerciseStateAtStart : public FormFixture
@@ -46,16 +33,16 @@ TEST_F(ExerciseStateAtStart, StartValuesAreSetAndEverythingElseIsEmpty)
     EXPECT_EQ(s.units, 1);
     EXPECT_EQ(s.unitFactor, 9.549297f);
     EXPECT_EQ(s.unitLabel, QStringLiteral("rpm"));
-    EXPECT_EQ(s.exerciseRunning, False);
-    EXPECT_EQ(s.examRunning, False);
-    EXPECT_EQ(s.relabelling, False);
+    EXPECT_FALSE(s.exerciseRunning);
+    EXPECT_FALSE(s.examRunning);
+    EXPECT_FALSE(s.relabelling);
     EXPECT_EQ(s.motorValue, 0.0f);
     EXPECT_EQ(s.solution, 0.0f);
     EXPECT_EQ(s.motorSize, 0);
     EXPECT_EQ(s.examCount, 0);
     EXPECT_TRUE(s.ratioFormat.isEmpty());
-    for (Truth t : s.randomChoices)
-        EXPECT_EQ(t, False);
-    for (Truth t : s.examUsed)
-        EXPECT_EQ(t, False);
+    for (bool chosen : s.randomChoices)
+        EXPECT_FALSE(chosen);
+    for (bool used : s.examUsed)
+        EXPECT_FALSE(used);
 }

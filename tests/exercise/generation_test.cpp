@@ -208,20 +208,20 @@ TEST(Generation, EasyVariantByLevel)
     ExerciseState st;
     st.level = 1;
     chooseEasyVariant(st, script.draw());
-    EXPECT_EQ(st.easyVariant, True);
+    EXPECT_EQ(st.easyVariant, true);
     EXPECT_EQ(script.used, 0);
     st.level = 2;
     chooseEasyVariant(st, script.draw());
-    EXPECT_EQ(st.easyVariant, True);
+    EXPECT_EQ(st.easyVariant, true);
     chooseEasyVariant(st, script.draw());
-    EXPECT_EQ(st.easyVariant, False);
+    EXPECT_EQ(st.easyVariant, false);
     st.level = 3;
-    st.easyVariant = True;
+    st.easyVariant = true;
     chooseEasyVariant(st, script.draw());
-    EXPECT_EQ(st.easyVariant, False);
+    EXPECT_EQ(st.easyVariant, false);
     st.level = 7;
     chooseEasyVariant(st, script.draw());
-    EXPECT_EQ(st.easyVariant, False); // unchanged
+    EXPECT_EQ(st.easyVariant, false); // unchanged
 }
 
 TEST(Generation, SolutionFollowsTheAskedQuantity)

@@ -81,7 +81,7 @@ TEST_F(ExerciseRun, SpurGearExerciseTwoAtTheEasyLevel)
     choose(2, 1, 2);
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
     form->startOrStopExercise();
-    EXPECT_TRUE(isTrue(st().exerciseRunning));
+    EXPECT_TRUE(st().exerciseRunning);
     EXPECT_FLOAT_EQ(st().solution, 95.49297f);
     EXPECT_EQ(st().ratioFormat, QStringLiteral("##.00"));
     // Driving speed and both sizes hidden; the driven speed and the ratio shown.
@@ -101,14 +101,14 @@ TEST_F(ExerciseRun, SpurGearExerciseTwoAtTheEasyLevel)
     EXPECT_EQ(c().window.helpContext, 51);
 
     answer(QStringLiteral("95,5"), 45000);
-    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_TRUE(st().answerCorrect);
     EXPECT_EQ(st().elapsedSeconds, 45);
     EXPECT_EQ(c().questionLabel.caption, form->text(111) + num(" 95.49  ") + QStringLiteral("rpm"));
     EXPECT_EQ(c().questionLabel.alignment, 0);
     EXPECT_EQ(c().commentLabel.caption, form->text(181));
     EXPECT_EQ(c().faceImage.picture, 41);
     EXPECT_TRUE(c().faceImage.visible && c().commentLabel.visible);
-    EXPECT_FALSE(isTrue(st().exerciseRunning));
+    EXPECT_FALSE(st().exerciseRunning);
     EXPECT_TRUE(c().typeFrame.enabled && c().mechanismFrame.enabled && c().difficultyMenu.enabled && c().examButton.enabled);
     ASSERT_EQ(fakes.sound.played.size(), 1u);
     EXPECT_FALSE(fakes.sound.played[0].loop);
@@ -142,7 +142,7 @@ TEST_F(ExerciseRun, StoppingTwiceShowsNoSolution)
     choose(1, 17, 2);
     form->startOrStopExercise();
     form->startOrStopExercise();
-    EXPECT_FALSE(isTrue(st().exerciseRunning));
+    EXPECT_FALSE(st().exerciseRunning);
     EXPECT_FALSE(c().drivingData.visible || c().questionLabel.visible || c().faceImage.visible || c().commentLabel.visible);
     EXPECT_FALSE(c().answerBox.visible || c().doneButton.visible);
     EXPECT_TRUE(c().typeFrame.enabled && c().mechanismFrame.enabled && c().exerciseFrame.enabled);
@@ -163,7 +163,7 @@ TEST_F(ExerciseRun, WrongAnswerAtNormalLevelPausesTheClock)
     EXPECT_EQ(fakes.messageBox.shown[0].title, form->text(191));
     EXPECT_EQ(fakes.messageBox.shown[0].helpTopic, 0);
     EXPECT_TRUE(c().answerBox.visible && c().clockBox.visible);
-    EXPECT_TRUE(isTrue(st().exerciseRunning));
+    EXPECT_TRUE(st().exerciseRunning);
     // Five seconds later the clock reads 35 s, not counting the box.
     fakes.clock.advanceMs(5000);
     form->onAnimationTick();
@@ -175,7 +175,7 @@ TEST_F(ExerciseRun, WrongAnswerAtNormalLevelPausesTheClock)
     EXPECT_FALSE(c().clockBox.visible);
     EXPECT_TRUE(c().questionLabel.visible);
     EXPECT_EQ(c().questionLabel.caption.left(form->text(111).size()), form->text(111));
-    EXPECT_FALSE(isTrue(st().exerciseRunning));
+    EXPECT_FALSE(st().exerciseRunning);
     EXPECT_TRUE(fakes.sound.played.empty()); // no sound for a wrong answer
 }
 
@@ -201,7 +201,7 @@ TEST_F(ExerciseRun, WrongAnswerAtHardLevelEndsWithoutAQuestion)
     EXPECT_TRUE(fakes.messageBox.shown.empty());
     EXPECT_EQ(c().commentLabel.caption, form->text(192));
     EXPECT_EQ(c().faceImage.picture, 43);
-    EXPECT_FALSE(isTrue(st().exerciseRunning));
+    EXPECT_FALSE(st().exerciseRunning);
     EXPECT_FALSE(c().typeFrame.enabled); // the hard level keeps its choices locked
     EXPECT_TRUE(c().difficultyMenu.enabled);
 }
@@ -218,7 +218,7 @@ TEST_F(ExerciseRun, HardLevelSlowAnswerGetsTheFrownAndNoSound)
     fakes.clock.advanceMs(125000);
     form->onAnimationTick();
     form->onDoneClicked();
-    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_TRUE(st().answerCorrect);
     EXPECT_EQ(st().elapsedSeconds, 125);
     EXPECT_EQ(c().faceImage.picture, 43);
     EXPECT_EQ(c().commentLabel.caption, form->text(182) + form->text(203));
@@ -237,7 +237,7 @@ TEST_F(ExerciseRun, LanguageChangeKeepsNumbersAndComment)
               QString(before).replace(QStringLiteral("Velocitat de gir :"), form->text(212)));
     EXPECT_EQ(c().questionLabel.caption, QStringLiteral("What is the drive shaft's speed (rpm) ?"));
     const int draws = fakes.random.draws;
-    EXPECT_TRUE(isTrue(st().exerciseRunning));
+    EXPECT_TRUE(st().exerciseRunning);
     answer(QStringLiteral("95.5"), 10000);
     EXPECT_EQ(fakes.sound.played.size(), 1u);
     const QString comment = c().commentLabel.caption;
@@ -260,7 +260,7 @@ TEST_F(ExerciseRun, SolutionsModePrefillsTheAnswer)
     EXPECT_EQ(c().answerBox.selLength, 3);
     int key = 13;
     form->onAnswerKeyPressed(key);
-    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_TRUE(st().answerCorrect);
 }
 
 TEST_F(ExerciseRun, RandomUnitsGiveEachSpeedItsOwnUnit)
@@ -283,7 +283,7 @@ TEST_F(ExerciseRun, ExamStepScoresAndFinishesAfterFive)
     // An exam as its start sets it up: hard level, random everything, no mechanism used.
     bool finished = false;
     form->onExamFinished = [&finished] { finished = true; };
-    st().examRunning = True;
+    st().examRunning = true;
     st().level = 3;
     form->applyDifficultyPreset();
     st().examCount = 0;
@@ -320,7 +320,7 @@ TEST_F(ExerciseRun, ExamStepScoresAndFinishesAfterFive)
                                                   + QStringLiteral(" 1.7"));
     EXPECT_TRUE(finished);
     EXPECT_FALSE(c().window.enabled);
-    EXPECT_FALSE(isTrue(st().examRunning));
+    EXPECT_FALSE(st().examRunning);
 }
 
 // Every exercise of every mechanism, at every level and with random units: the question
@@ -339,7 +339,7 @@ TEST_F(ExerciseRun, EverySolutionSentenceStatesTheJudgedValue)
                     st().mechanism = m;
                     st().exercise = ex;
                     c().randomMechanismOption.value = c().randomExerciseOption.value = false;
-                    st().exerciseRunning = True;
+                    st().exerciseRunning = true;
                     form->startExercise();
                     const float solution = st().solution;
                     ASSERT_TRUE(std::isfinite(solution) && solution > 0) << m << "/" << ex;
@@ -361,7 +361,7 @@ TEST_F(ExerciseRun, EverySolutionSentenceStatesTheJudgedValue)
                             EXPECT_TRUE(sentence.endsWith(unit)) << m << "/" << ex << " " << sentence.toStdString();
                         }
                     }
-                    st().exerciseRunning = False;
+                    st().exerciseRunning = false;
                     ++checked;
                 }
             }
@@ -385,7 +385,7 @@ TEST_F(ExerciseRun, SmallValuesShowEnoughDigitsToWorkFrom)
     EXPECT_EQ(c().ratioLabel.caption, form->text(103) + num("0.16667") + QStringLiteral(" mm"));
     const double pitch = numberIn(c().ratioLabel.caption);
     answer(QString::number(2 * M_PI * numberIn(nutLine) / pitch), 1000);
-    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_TRUE(st().answerCorrect);
 
     choose(2, 13, 2); // the driving speed, from the driven one and a tiny ratio
     fakes.random.script = {drawForA(415), drawForB(5), drawForS(7.77f), 0.7f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
@@ -394,7 +394,7 @@ TEST_F(ExerciseRun, SmallValuesShowEnoughDigitsToWorkFrom)
     EXPECT_EQ(c().ratioLabel.caption, form->text(101) + num("0.000145"));
     const double driven = numberIn(secondLine(c().drivenData.caption));
     answer(QString::number(driven / numberIn(c().ratioLabel.caption)), 1000);
-    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_TRUE(st().answerCorrect);
     EXPECT_TRUE(c().questionLabel.caption.startsWith(form->text(111) + num(" 53527.")));
 }
 
@@ -408,7 +408,7 @@ TEST_F(ExerciseRun, SolutionsModePrefillOfATinyRatioIsJudgedRight)
     EXPECT_EQ(c().answerBox.selLength, 9);
     int key = 13;
     form->onAnswerKeyPressed(key);
-    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_TRUE(st().answerCorrect);
     EXPECT_EQ(c().questionLabel.caption, form->text(101) + num("0.000747"));
 }
 
@@ -420,7 +420,7 @@ TEST_F(ExerciseRun, LanguageSwitchLeavesTheLoopOn)
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
     form->startOrStopExercise();
     answer(QStringLiteral("95.5"), 10000);
-    ASSERT_TRUE(isTrue(st().answerCorrect));
+    ASSERT_TRUE(st().answerCorrect);
     EXPECT_FALSE(form->soundOn); // the feedback sound replaced any loop
     form->onSoundButtonClicked();
     ASSERT_TRUE(form->soundOn);
@@ -453,7 +453,7 @@ TEST_F(ExerciseRun, RackAndCamScreens)
     EXPECT_FALSE(c().drivingTitle.visible || c().drivenTitle.visible);
     EXPECT_EQ(c().middleTitle.caption, form->text(353));
     answer(QStringLiteral("3.1416"), 1000);
-    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_TRUE(st().answerCorrect);
     EXPECT_EQ(c().questionLabel.caption, form->text(102) + num("3.14") + QStringLiteral(" mm"));
 
     choose(3, 10, 1);
@@ -507,7 +507,7 @@ TEST_F(ExerciseRun, WrongAnswerAtEasyLevelAndAnotherChance)
     EXPECT_EQ(fakes.messageBox.shown[0].text, form->text(192) + QStringLiteral("\r\n") + form->text(193));
     EXPECT_EQ(fakes.messageBox.shown[0].helpTopic, 51);
     // The same question, an empty box with the focus, no comment yet, no clock.
-    EXPECT_TRUE(isTrue(st().exerciseRunning));
+    EXPECT_TRUE(st().exerciseRunning);
     EXPECT_TRUE(c().questionLabel.visible);
     EXPECT_EQ(c().questionLabel.caption, question);
     EXPECT_TRUE(c().answerBox.visible && c().doneButton.visible);
@@ -515,7 +515,7 @@ TEST_F(ExerciseRun, WrongAnswerAtEasyLevelAndAnotherChance)
     EXPECT_EQ(form->focusRequest, &c().answerBox);
     EXPECT_FALSE(c().commentLabel.visible || c().faceImage.visible || c().clockBox.visible);
     answer(QStringLiteral("95.49"), 5000);
-    EXPECT_TRUE(isTrue(st().answerCorrect));
+    EXPECT_TRUE(st().answerCorrect);
     EXPECT_EQ(st().elapsedSeconds, 35); // the clock ran on through the box
     EXPECT_EQ(c().commentLabel.caption, form->text(181));
     EXPECT_EQ(fakes.messageBox.shown.size(), 1u);
@@ -545,7 +545,7 @@ TEST_F(ExerciseRun, SoundLoopsAndARefusal)
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
     form->startOrStopExercise();
     answer(QStringLiteral("95.5"), 10000);
-    ASSERT_TRUE(isTrue(st().answerCorrect));
+    ASSERT_TRUE(st().answerCorrect);
     const std::size_t requests = fakes.sound.played.size();
     EXPECT_EQ(form->soundDevices, 0);
     fakes.sound.accept = 1;
@@ -553,7 +553,7 @@ TEST_F(ExerciseRun, SoundLoopsAndARefusal)
     EXPECT_TRUE(form->soundOn);
     form->startOrStopExercise();
     answer(formatSignificant(st().solution, QStringLiteral("###0.0###"), d, kPrefillDigits), 5000);
-    ASSERT_TRUE(isTrue(st().answerCorrect));
+    ASSERT_TRUE(st().answerCorrect);
     EXPECT_EQ(fakes.sound.played.size(), requests);
 }
 
@@ -594,7 +594,7 @@ TEST_F(ExamRun, FinishedExamBringsTheLevelBack)
     EXPECT_EQ(st().units, 2);
     for (int i = 1; i < 5; ++i)
         answerExercise(i % 2 == 0, 20000);
-    EXPECT_FALSE(isTrue(st().examRunning));
+    EXPECT_FALSE(st().examRunning);
     EXPECT_EQ(st().examCount, 5);
     EXPECT_EQ(st().level, 1);
     EXPECT_TRUE(c().levelItems[1].value);
@@ -611,7 +611,7 @@ TEST_F(ExamRun, LanguageChangeBetweenExercises)
     form->startOrStopExam();
     answerExercise(true, 10000);
     ASSERT_EQ(st().examCount, 1);
-    ASSERT_TRUE(isTrue(st().examRunning));
+    ASSERT_TRUE(st().examRunning);
     const QStringList data = numbersIn(c().drivingData.caption + c().drivenData.caption);
     const float solution = st().solution;
     const QString question = c().questionLabel.caption;
@@ -625,7 +625,7 @@ TEST_F(ExamRun, LanguageChangeBetweenExercises)
     EXPECT_FLOAT_EQ(st().solution, solution);
     EXPECT_EQ(numbersIn(c().drivingData.caption + c().drivenData.caption), data);
     EXPECT_TRUE(c().answerBox.visible);
-    EXPECT_TRUE(isTrue(st().examRunning));
+    EXPECT_TRUE(st().examRunning);
     for (int i = 0; i < 4; ++i)
         answerExercise(true, 10000);
     EXPECT_EQ(st().examCount, 5);

@@ -305,7 +305,7 @@ TEST_F(AnimationClock, ClockTextOnlyChangesWhileARunIsActive)
     fakes.clock.advanceMs(5000);
     form->onAnimationTick();
     EXPECT_EQ(c().clockBox.caption, QStringLiteral("1:23"));
-    st().exerciseRunning = True;
+    st().exerciseRunning = true;
     st().startTime = fakes.clock.nowMs();
     fakes.clock.advanceMs(187400);
     form->onAnimationTick();

@@ -198,7 +198,7 @@ TEST_F(MainWindow, DataLinesAndStatementFitInEveryLanguage)
                 st().mechanism = m;
                 st().exercise = ex;
                 st().level = 1; // the easy variant shows the statement line most often
-                st().exerciseRunning = True;
+                st().exerciseRunning = true;
                 form->startExercise();
                 view->sync();
                 for (const Control *box : {&c().drivingData, &c().drivenData, &c().middleData}) {
@@ -214,7 +214,7 @@ TEST_F(MainWindow, DataLinesAndStatementFitInEveryLanguage)
                     EXPECT_LE(statement->sizeHint().width(), statement->width())
                         << "cut: " << statement->text().toStdString();
                 }
-                st().exerciseRunning = False;
+                st().exerciseRunning = false;
             }
         }
         view.reset();
@@ -250,8 +250,8 @@ TEST_F(MainWindowOverAnExam, TheMainWindowTakesNoKeysWhileAWindowIsOverIt)
         QTest::keyClick(view.get(), key, Qt::ControlModifier);
     QTest::keyClick(view.get(), Qt::Key_F1);
     QApplication::processEvents();
-    EXPECT_FALSE(isTrue(st().examRunning));
-    EXPECT_FALSE(isTrue(st().exerciseRunning));
+    EXPECT_FALSE(st().examRunning);
+    EXPECT_FALSE(st().exerciseRunning);
     EXPECT_FLOAT_EQ(form->examScores[0], 9.975f);
     EXPECT_FALSE(form->isClosed());
     EXPECT_TRUE(view->findChildren<ExamsTakenView *>().isEmpty());
