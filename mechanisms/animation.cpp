@@ -401,81 +401,74 @@ int universalJoint(DrawingState &st)
     return 94 + st.cardanFrame;
 }
 
+using Centres = std::array<double, 4>;
+
+void spurGear(DrawingParts &p, DrawingState &st, const Centres &c)
+{
+    advance(st.pA, 0.1);
+    advance(st.pB, 0.05);
+    wheel(p.sharodames1, st.pA, 555, c[1], 1515, 1, k36);
+    wheel(p.sharodames2, st.pB + 0.15, 1125, c[2], 1515, -1, k18);
+}
+
+// The belt and the friction drive turn one mark on each wheel; a friction drive's driven
+// wheel turns the other way.
+struct TwoWheelDrive
+{
+    double smallRadius, largeRadius, axisHeight;
+    int drivenSense;
+};
+constexpr TwoWheelDrive kBeltDrive{445, 1110, 1545, 1};
+constexpr TwoWheelDrive kFrictionDrive{495, 1035, 1560, -1};
+
+void twoWheelDrive(DrawingParts &p, DrawingState &st, const Centres &c, const TwoWheelDrive &d)
+{
+    advance(st.pE, 0.2);
+    advance(st.pF, 0.1);
+    mark(p.sharodames[1], st.pE, d.smallRadius, c[1], d.axisHeight, 1, 75);
+    mark(p.sharodames[2], st.pF, d.largeRadius, c[2], d.axisHeight, d.drivenSense, 75);
+}
+
+// One step of a mechanism; returns the picture to show when the picture itself moves.
+using Motion = int (*)(DrawingParts &, DrawingState &, const Centres &);
+
+template <void (*step)(DrawingParts &, DrawingState &)>
+int partsOnly(DrawingParts &p, DrawingState &st, const Centres &)
+{
+    step(p, st);
+    return 0;
+}
+
+constexpr std::array<Motion, 20> kMotions = {
+    nullptr,
+    [](DrawingParts &p, DrawingState &st, const Centres &c) { spurGear(p, st, c); return 0; },
+    [](DrawingParts &p, DrawingState &st, const Centres &c) { twoWheelDrive(p, st, c, kBeltDrive); return 0; },
+    [](DrawingParts &p, DrawingState &, const Centres &) { bevel(p); return 0; },
+    [](DrawingParts &p, DrawingState &st, const Centres &c) { twoWheelDrive(p, st, c, kFrictionDrive); return 0; },
+    partsOnly<chain>,
+    [](DrawingParts &, DrawingState &st, const Centres &) { return universalJoint(st); },
+    partsOnly<rack>,
+    partsOnly<worm>,
+    partsOnly<screw>,
+    partsOnly<cam>,
+    partsOnly<crank>,
+    partsOnly<simpleTrain>,
+    partsOnly<compoundTrain>,
+    partsOnly<compoundBelt>,
+    partsOnly<lever>,
+    partsOnly<winch>,
+    partsOnly<pulley>,
+    partsOnly<blockAndTackle>,
+    partsOnly<inclinedPlane>,
+};
+
 } // namespace
 
 int animateMechanism(DrawingParts &p, DrawingState &st, int mechanism)
 {
-    const auto &c = st.centres[mechanism >= 1 && mechanism <= 19 ? mechanism : 0];
-    switch (mechanism) {
-    case 1:
-        advance(st.pA, 0.1);
-        advance(st.pB, 0.05);
-        wheel(p.sharodames1, st.pA, 555, c[1], 1515, 1, k36);
-        wheel(p.sharodames2, st.pB + 0.15, 1125, c[2], 1515, -1, k18);
-        break;
-    case 2:
-        advance(st.pE, 0.2);
-        advance(st.pF, 0.1);
-        mark(p.sharodames[1], st.pE, 445, c[1], 1545, 1, 75);
-        mark(p.sharodames[2], st.pF, 1110, c[2], 1545, 1, 75);
-        break;
-    case 3:
-        bevel(p);
-        break;
-    case 4:
-        advance(st.pE, 0.2);
-        advance(st.pF, 0.1);
-        mark(p.sharodames[1], st.pE, 495, c[1], 1560, 1, 75);
-        mark(p.sharodames[2], st.pF, 1035, c[2], 1560, -1, 75);
-        break;
-    case 5:
-        chain(p, st);
-        break;
-    case 6:
-        return universalJoint(st);
-    case 7:
-        rack(p, st);
-        break;
-    case 8:
-        worm(p, st);
-        break;
-    case 9:
-        screw(p, st);
-        break;
-    case 10:
-        cam(p, st);
-        break;
-    case 11:
-        crank(p, st);
-        break;
-    case 12:
-        simpleTrain(p, st);
-        break;
-    case 13:
-        compoundTrain(p, st);
-        break;
-    case 14:
-        compoundBelt(p, st);
-        break;
-    case 15:
-        lever(p, st);
-        break;
-    case 16:
-        winch(p, st);
-        break;
-    case 17:
-        pulley(p, st);
-        break;
-    case 18:
-        blockAndTackle(p, st);
-        break;
-    case 19:
-        inclinedPlane(p, st);
-        break;
-    default:
-        break;
-    }
-    return 0;
+    if (mechanism < 1 || mechanism > 19)
+        return 0;
+    return kMotions[std::size_t(mechanism)](p, st, st.centres[std::size_t(mechanism)]);
 }
 
 } // namespace cinemoto
