@@ -19,9 +19,31 @@ AboutView::AboutView(AboutModel &model, QWidget *parent) : QDialog(parent), m_mo
 {
     setObjectName(QStringLiteral("aboutWindow"));
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buildHeading());
+    m_line1 = addLine(layout, QStringLiteral("upperLine"));
+    m_solutions = new QLabel;
+    m_solutions->setObjectName(QStringLiteral("solutionsModeLabel"));
+    QFont bold = m_solutions->font();
+    bold.setBold(true);
+    m_solutions->setFont(bold);
+    QSizePolicy keep = m_solutions->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_solutions->setSizePolicy(keep);
+    layout->addWidget(m_solutions);
+    m_line2 = addLine(layout, QStringLiteral("lowerLine"));
+    layout->addLayout(buildFooter());
+    m_model.load();
+    for (QWidget *w : findChildren<QWidget *>())
+        w->installEventFilter(this);
+    installEventFilter(this);
+    sync();
+}
+
+QLayout *AboutView::buildHeading()
+{
     auto *top = new QHBoxLayout;
     auto *image = new QLabel;
-    image->setObjectName(QStringLiteral("Image1"));
+    image->setObjectName(QStringLiteral("aboutPicture"));
     image->setPixmap(picturePixmap(75, QSize(200, 110), devicePixelRatioF()));
     top->addWidget(image);
     auto *texts = new QVBoxLayout;
@@ -39,24 +61,20 @@ AboutView::AboutView(AboutModel &model, QWidget *parent) : QDialog(parent), m_mo
     texts->addWidget(m_basic);
     texts->addStretch(1);
     top->addLayout(texts, 1);
-    layout->addLayout(top);
-    m_line1 = new QFrame;
-    m_line1->setObjectName(QStringLiteral("upperLine"));
-    m_line1->setFrameShape(QFrame::HLine);
-    layout->addWidget(m_line1);
-    m_solutions = new QLabel;
-    m_solutions->setObjectName(QStringLiteral("solutionsModeLabel"));
-    QFont bold = m_solutions->font();
-    bold.setBold(true);
-    m_solutions->setFont(bold);
-    QSizePolicy keep = m_solutions->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    m_solutions->setSizePolicy(keep);
-    layout->addWidget(m_solutions);
-    m_line2 = new QFrame;
-    m_line2->setObjectName(QStringLiteral("lowerLine"));
-    m_line2->setFrameShape(QFrame::HLine);
-    layout->addWidget(m_line2);
+    return top;
+}
+
+QFrame *AboutView::addLine(QBoxLayout *layout, const QString &name)
+{
+    auto *line = new QFrame;
+    line->setObjectName(name);
+    line->setFrameShape(QFrame::HLine);
+    layout->addWidget(line);
+    return line;
+}
+
+QLayout *AboutView::buildFooter()
+{
     auto *bottom = new QHBoxLayout;
     m_mail = new QLabel;
     m_mail->setObjectName(QStringLiteral("mailLabel"));
@@ -71,12 +89,7 @@ AboutView::AboutView(AboutModel &model, QWidget *parent) : QDialog(parent), m_mo
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     bottom->addWidget(ok);
-    layout->addLayout(bottom);
-    m_model.load();
-    for (QWidget *w : findChildren<QWidget *>())
-        w->installEventFilter(this);
-    installEventFilter(this);
-    sync();
+    return bottom;
 }
 
 void AboutView::sync()

@@ -4,6 +4,8 @@
 
 class QLabel;
 class QFrame;
+class QLayout;
+class QBoxLayout;
 
 namespace cinemoto {
 
@@ -21,6 +23,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QLayout *buildHeading();
+    QLayout *buildFooter();
+    static QFrame *addLine(QBoxLayout *layout, const QString &name);
     AboutModel &m_model;
     QLabel *m_version, *m_basic, *m_solutions, *m_mail;
     QFrame *m_line1, *m_line2;

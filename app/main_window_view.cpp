@@ -251,28 +251,36 @@ QWidget *MainWindowView::buildFrames()
 
 QWidget *MainWindowView::buildExerciseArea()
 {
-    MainWindowControls &c = m_model.c;
     auto *area = new QWidget;
     auto *layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-
     auto *statement = new QLabel;
-    bind(statement, c.ratioLabel);
+    bind(statement, m_model.c.ratioLabel);
     layout->addWidget(statement);
+    layout->addLayout(buildDataBand());
+    layout->addLayout(buildPictureRow(), 1);
+    layout->addLayout(buildQuestionRow());
+    layout->addLayout(buildAnswerRow());
+    return area;
+}
 
+// The three data columns, each a title over a box, and the hint shown instead when idle.
+QGridLayout *MainWindowView::buildDataBand()
+{
+    MainWindowControls &c = m_model.c;
     auto *data = new QGridLayout;
     data->setHorizontalSpacing(6);
-    const Control *titles[] = {&c.drivingTitle, &c.middleTitle, &c.drivenTitle};
-    const Control *boxes[] = {&c.drivingData, &c.middleData, &c.drivenData};
+    Control *titles[] = {&c.drivingTitle, &c.middleTitle, &c.drivenTitle};
+    Control *boxes[] = {&c.drivingData, &c.middleData, &c.drivenData};
     for (int i = 0; i < 3; ++i) {
         auto *title = new QLabel;
         QFont bold; // only the weight is set, so the size follows the window's text
         bold.setBold(true);
         title->setFont(bold);
-        bind(title, const_cast<Control &>(*titles[i]));
+        bind(title, *titles[i]);
         auto *box = dataBox();
-        bind(box, const_cast<Control &>(*boxes[i]));
+        bind(box, *boxes[i]);
         title->setBuddy(box);
         data->addWidget(title, 0, i);
         data->addWidget(box, 1, i);
@@ -292,8 +300,12 @@ QWidget *MainWindowView::buildExerciseArea()
     m_idleHint->setAlignment(Qt::AlignCenter);
     data->addWidget(m_idleHint, 0, 0, 2, 3);
     m_dataGrid = data;
-    layout->addLayout(data);
+    return data;
+}
 
+QLayout *MainWindowView::buildPictureRow()
+{
+    MainWindowControls &c = m_model.c;
     m_picture = new PictureView(m_model);
     bind(m_picture, c.pictureArea);
     // Small screens may show the picture below its drawn size; it keeps its proportions.
@@ -311,7 +323,6 @@ QWidget *MainWindowView::buildExerciseArea()
     pictureRow->setSpacing(8);
     pictureRow->addLayout(middle, 0);
     pictureRow->addWidget(m_picture, 1);
-    layout->addLayout(pictureRow, 1);
     auto *clock = new QLineEdit(m_picture);
     bind(clock, c.clockBox);
     clock->setReadOnly(true);
@@ -332,6 +343,12 @@ QWidget *MainWindowView::buildExerciseArea()
     m_copiedTimer->setInterval(2500);
     connect(m_copiedTimer, &QTimer::timeout, m_copied, &QWidget::hide);
 
+    return pictureRow;
+}
+
+QLayout *MainWindowView::buildQuestionRow()
+{
+    MainWindowControls &c = m_model.c;
     auto *questionRow = new QHBoxLayout;
     auto *face = new QLabel;
     bind(face, c.faceImage);
@@ -341,8 +358,12 @@ QWidget *MainWindowView::buildExerciseArea()
     question->setWordWrap(true);
     questionRow->addWidget(face);
     questionRow->addWidget(question, 1);
-    layout->addLayout(questionRow);
+    return questionRow;
+}
 
+QLayout *MainWindowView::buildAnswerRow()
+{
+    MainWindowControls &c = m_model.c;
     auto *bottom = new QHBoxLayout;
     auto *comment = new QLabel;
     bind(comment, c.commentLabel);
@@ -364,8 +385,7 @@ QWidget *MainWindowView::buildExerciseArea()
     bottom->addWidget(caption);
     bottom->addWidget(answer);
     bottom->addWidget(ok);
-    layout->addLayout(bottom);
-    return area;
+    return bottom;
 }
 
 QWidget *MainWindowView::widgetFor(const Control &control) const

@@ -10,6 +10,7 @@ class QAction;
 class QGridLayout;
 class QGroupBox;
 class QKeyEvent;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -56,6 +57,10 @@ private:
     QWidget *buildToolRow();
     QWidget *buildFrames();
     QWidget *buildExerciseArea();
+    QGridLayout *buildDataBand();
+    QLayout *buildPictureRow();
+    QLayout *buildQuestionRow();
+    QLayout *buildAnswerRow();
     QToolButton *toolButton(Control &control, const QString &icon);
     QRadioButton *option(Control &control, QGroupBox *frame);
     QAction *menuAction(QMenu *menu, Control &control, const QKeySequence &shortcut,
