@@ -434,8 +434,8 @@ void MainWindowView::sync()
         fitTextToWindow(true);
     setPrintChoicesTexts(m_printChoices, m_model);
     auto *flag = static_cast<QToolButton *>(m_widgets.value(&c.languageButton));
-    if (flag && m_shownFlag != c.languageButton.picture) {
-        m_shownFlag = c.languageButton.picture;
+    if (flag && m_flagShown != c.languageButton.picture) {
+        m_flagShown = c.languageButton.picture;
         flag->setIcon(pictureIcon(c.languageButton.picture));
     }
     if (Control *wanted = m_model.focusRequest) {

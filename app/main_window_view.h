@@ -98,7 +98,7 @@ private:
     QHash<const Control *, QWidget *> m_widgets;
     QHash<const Control *, QAction *> m_actions;
     QHash<const Control *, QMenu *> m_menus;
-    int m_shownFlag = 0;
+    int m_flagShown = 0;
     QMenu *m_printChoices = nullptr;
     std::vector<QGroupBox *> m_frames;
     std::vector<QLabel *> m_randomNotes; // one per frame, shown when it offers no option
