@@ -19,7 +19,7 @@ static void ChainDriveTick(benchmark::State &state)
     showParts(parts, drawing, 5);
     for (auto _ : state) {
         animateMechanism(parts, drawing, 5);
-        benchmark::DoNotOptimize(parts.shaCadena4[9].left);
+        benchmark::DoNotOptimize(parts.secondChainRun[9].left);
     }
 }
 BENCHMARK(ChainDriveTick);

@@ -63,7 +63,7 @@ void mark(Shape &part, double phase, double radius, double cx, double cy, int se
 void bevel(DrawingParts &p)
 {
     for (int i = 1; i <= 10; ++i) {
-        Line &l = p.linConic[i];
+        Line &l = p.bevelToothLines[i];
         l.x1 = float(l.x1 + 1185.0 / 50);
         l.x2 = float(l.x2 + 2290.0 / 50);
         if (l.x1 > 3225) {
@@ -72,7 +72,7 @@ void bevel(DrawingParts &p)
         }
     }
     for (int i = 11; i <= 20; ++i) {
-        Line &l = p.linConic[i];
+        Line &l = p.bevelToothLines[i];
         l.y1 = float(l.y1 + 1215.0 / 50);
         l.y2 = float(l.y2 + 2325.0 / 50);
         if (l.y1 > 2250) {
@@ -85,39 +85,39 @@ void bevel(DrawingParts &p)
 void rack(DrawingParts &p, DrawingState &st)
 {
     advance(st.pinionPhase, st.rackSign * 0.08727);
-    wheel(p.sharodames1, st.pinionPhase + 0.436, 555, 2790, 1360, 1, k36);
-    Shape &bar = p.shaCremallera;
+    wheel(p.smallWheelTeeth, st.pinionPhase + 0.436, 555, 2790, 1360, 1, k36);
+    Shape &bar = p.rackBar;
     bar.left = float(bar.left - st.rackSign * 48.0);
     if (bar.left > 2355)
         st.rackSign = 1;
     if (bar.left < 75)
         st.rackSign = -1;
     for (int i = 1; i <= 9; ++i)
-        p.shaCremall[i].left = float(bar.left + 70 + st.threadPitch * (i - 1));
+        p.rackTeeth[i].left = float(bar.left + 70 + st.threadPitch * (i - 1));
 }
 
 // Crests travel left; the one reaching the end jumps behind the last.
 void wormCrests(DrawingParts &p, const DrawingState &st, int first, double limit, bool withFlanks)
 {
-    const float lastBefore = p.shasensefi[first + 3].left;
+    const float lastBefore = p.wormCrests[first + 3].left;
     for (int i = first; i <= first + 3; ++i) {
-        Shape &crest = p.shasensefi[i];
+        Shape &crest = p.wormCrests[i];
         const double v = crest.left - 40.0;
         if (v > limit) {
             crest.left = float(v);
         } else {
-            const double previous = i == first ? lastBefore : p.shasensefi[i - 1].left;
+            const double previous = i == first ? lastBefore : p.wormCrests[i - 1].left;
             crest.left = float(previous + st.threadPitch);
         }
         if (withFlanks) {
-            Line &flank = p.linSensefi[i];
+            Line &flank = p.wormFlanks[i];
             flank.x1 = crest.left + 125;
             flank.x2 = crest.left - 100;
             // A flank line would be drawn over the bearing block its crest runs into.
             const auto clear = [&flank](const Shape &block) {
                 return flank.x1 < block.left || flank.x2 > block.left + block.width;
             };
-            flank.visible = clear(p.shaCargolsquare[1]) && clear(p.shaCargolsquare[2]);
+            flank.visible = clear(p.wormShaftBlocks[1]) && clear(p.wormShaftBlocks[2]);
         }
     }
 }
@@ -125,7 +125,7 @@ void wormCrests(DrawingParts &p, const DrawingState &st, int first, double limit
 void worm(DrawingParts &p, DrawingState &st)
 {
     advance(st.wormWheelPhase, 0.0349);
-    wheel(p.sharodames2, st.wormWheelPhase + 0.21, 1125, 2745, 1830, -1, k18);
+    wheel(p.largeWheelTeeth, st.wormWheelPhase + 0.21, 1125, 2745, 1830, -1, k18);
     wormCrests(p, st, 1, 1960, true);
     wormCrests(p, st, 5, 1860, false);
 }
@@ -134,29 +134,29 @@ void simpleTrain(DrawingParts &p, DrawingState &st)
 {
     // Steps in the exact inverse ratio of the tooth counts (10, 20, 15): the teeth keep
     // meeting gaps however long the wheels turn.
-    advance(st.p10, 0.0873);
-    advance(st.p20, 0.0873 / 2);
-    advance(st.p15, 0.0873 * 10 / 15);
+    advance(st.trainDriverPhase, 0.0873);
+    advance(st.trainDrivenPhase, 0.0873 / 2);
+    advance(st.trainIdlerPhase, 0.0873 * 10 / 15);
     const auto &c = st.centres[12];
-    wheel(p.sharodames1, st.p10, 555, c[1], 1515, 1, k36);
-    wheel(p.sharodames2, st.p20 + 0.15, 1125, c[2], 1515, -1, k18);
-    wheel(p.shaboigmes, st.p15 + st.idlerPhase, 844, c[3], 1515, -1, k24);
+    wheel(p.smallWheelTeeth, st.trainDriverPhase, 555, c[1], 1515, 1, k36);
+    wheel(p.largeWheelTeeth, st.trainDrivenPhase + 0.15, 1125, c[2], 1515, -1, k18);
+    wheel(p.idlerTeeth, st.trainIdlerPhase + st.idlerPhase, 844, c[3], 1515, -1, k24);
 }
 
 void compoundTrain(DrawingParts &p, DrawingState &st)
 {
-    advance(st.q1, 0.1);
-    advance(st.q2, 0.05);
-    advance(st.q3, 0.025);
+    advance(st.compoundFirstPhase, 0.1);
+    advance(st.compoundMiddlePhase, 0.05);
+    advance(st.compoundLastPhase, 0.025);
     const auto &c = st.centres[13];
-    wheel(p.sharodames1, st.q1, 555, c[1], 1515, 1, k36);
-    wheel(p.sharodames3, st.q2 + 0.15, 555, c[2], 1515, -1, k36);
-    Rotor middle(st.q2 + 0.15);
-    Rotor last(st.q3 + 0.25);
+    wheel(p.smallWheelTeeth, st.compoundFirstPhase, 555, c[1], 1515, 1, k36);
+    wheel(p.secondSmallWheelTeeth, st.compoundMiddlePhase + 0.15, 555, c[2], 1515, -1, k36);
+    Rotor middle(st.compoundMiddlePhase + 0.15);
+    Rotor last(st.compoundLastPhase + 0.25);
     for (int k = 1; k <= 20; ++k) {
         // Teeth of the middle wheel facing the last wheel are behind it.
         const double x = middle.c * 1125;
-        Shape &tooth = p.sharodames2[k];
+        Shape &tooth = p.largeWheelTeeth[k];
         if ((!st.mirrored && x > 865) || (st.mirrored && x < -865)) {
             tooth.visible = false;
         } else {
@@ -164,28 +164,28 @@ void compoundTrain(DrawingParts &p, DrawingState &st)
             place(tooth, middle, 1120, c[2], 1515, -1, 128, 128);
         }
         middle.turn(k18);
-        place(p.sharodames4[k], last, 1120, c[3], 1515, 1, 128, 128);
+        place(p.secondLargeWheelTeeth[k], last, 1120, c[3], 1515, 1, 128, 128);
         last.turn(k18);
     }
 }
 
 void compoundBelt(DrawingParts &p, DrawingState &st)
 {
-    advance(st.r1, 0.2);
-    advance(st.r2, 0.1);
-    advance(st.r3, 0.05);
+    advance(st.beltFirstPhase, 0.2);
+    advance(st.beltMiddlePhase, 0.1);
+    advance(st.beltLastPhase, 0.05);
     const auto &c = st.centres[14];
-    mark(p.sharodames[5], st.r1, 445, c[1], 1560, 1, 125);
-    const double x = std::cos(st.r2) * 985 + 2565 - 75;
-    Shape &hidden = p.sharodames[6];
+    mark(p.wheelMarks[5], st.beltFirstPhase, 445, c[1], 1560, 1, 125);
+    const double x = std::cos(st.beltMiddlePhase) * 985 + 2565 - 75;
+    Shape &hidden = p.wheelMarks[6];
     if ((!st.mirrored && x > 3340) || (st.mirrored && x < 1675)) {
         hidden.visible = false;
     } else {
         hidden.visible = true;
-        mark(hidden, st.r2, 985, c[2], 1560, 1, 125);
+        mark(hidden, st.beltMiddlePhase, 985, c[2], 1560, 1, 125);
     }
-    mark(p.sharodames[3], st.r2, 445, c[2], 1560, 1, 125);
-    mark(p.sharodames[4], st.r3, 985, c[3], 1560, 1, 125);
+    mark(p.wheelMarks[3], st.beltMiddlePhase, 445, c[2], 1560, 1, 125);
+    mark(p.wheelMarks[4], st.beltLastPhase, 985, c[3], 1560, 1, 125);
 }
 
 // A link on a sprocket shows only on the side the chain wraps; when one leaves, the
@@ -225,51 +225,51 @@ bool toothClearOfChain(double c, int facing, double leastCosine)
 
 void chain(DrawingParts &p, DrawingState &st)
 {
-    advance(st.pA, 0.1);
-    advance(st.pB, 0.05);
+    advance(st.smallWheelPhase, 0.1);
+    advance(st.largeWheelPhase, 0.05);
     const auto &c = st.centres[5];
     // Plain: the small sprocket on the left, facing right.
     const int towardsOther = st.mirrored ? -1 : 1;
-    Rotor small(st.pA);
+    Rotor small(st.smallWheelPhase);
     for (int k = 1; k <= 10; ++k) {
-        Shape &link = p.shaCadena[k];
+        Shape &link = p.smallSprocketLinks[k];
         link.left = float(small.c * 600 + c[1] - 40);
         link.top = float(small.s * 600 + 1525 - 40);
         if (!st.mirrored)
-            sprocketLink(link, st.linkShown[k], link.left > 1035, link.left < 1035, p.shaCadena3[1], 1035, 870);
+            sprocketLink(link, st.linkShown[k], link.left > 1035, link.left < 1035, p.firstChainRun[1], 1035, 870);
         else
-            sprocketLink(link, st.linkShown[k], link.left < 4470, link.left > 4470, p.shaCadena3[1], 4470, 2090);
+            sprocketLink(link, st.linkShown[k], link.left < 4470, link.left > 4470, p.firstChainRun[1], 4470, 2090);
         small.turn(k18);
-        place(p.sharodames1[k], small, 555, c[1], 1525, 1, 128, 128);
-        p.sharodames1[k].visible = toothClearOfChain(small.c, towardsOther, 0.5);
+        place(p.smallWheelTeeth[k], small, 555, c[1], 1525, 1, 128, 128);
+        p.smallWheelTeeth[k].visible = toothClearOfChain(small.c, towardsOther, 0.5);
         small.turn(k18);
     }
-    chainRun(p.shaCadena3, 53, 0.99, 1, st.motionSign);
+    chainRun(p.firstChainRun, 53, 0.99, 1, st.motionSign);
 
-    Rotor large(st.pB + 0.15);
+    Rotor large(st.largeWheelPhase + 0.15);
     for (int k = 1; k <= 20; ++k) {
-        Shape &link = p.shaCadena2[k];
+        Shape &link = p.largeSprocketLinks[k];
         link.left = float(large.c * 1075 + c[2] - 40);
         link.top = float(large.s * 1075 + 1525 - 40);
         std::int16_t &shown = st.linkShown[k + 10];
         if (!st.mirrored)
-            sprocketLink(link, shown, link.left < 3930, link.left > 3930, p.shaCadena4[1], 3930, 2530);
+            sprocketLink(link, shown, link.left < 3930, link.left > 3930, p.secondChainRun[1], 3930, 2530);
         else
-            sprocketLink(link, shown, link.left > 1560, link.left < 1560, p.shaCadena4[1], 1560, 380);
+            sprocketLink(link, shown, link.left > 1560, link.left < 1560, p.secondChainRun[1], 1560, 380);
         large.turn(k9);
-        place(p.sharodames2[k], large, 1025, c[2], 1525, 1, 128, 128);
-        p.sharodames2[k].visible = toothClearOfChain(large.c, -towardsOther, 0.64);
+        place(p.largeWheelTeeth[k], large, 1025, c[2], 1525, 1, 128, 128);
+        p.largeWheelTeeth[k].visible = toothClearOfChain(large.c, -towardsOther, 0.64);
         large.turn(k9);
     }
-    chainRun(p.shaCadena4, 54, 1.01, -1, st.motionSign);
+    chainRun(p.secondChainRun, 54, 1.01, -1, st.motionSign);
 }
 
 void screw(DrawingParts &p, DrawingState &st)
 {
-    Shape &nut = p.shaFemella;
+    Shape &nut = p.nut;
     nut.left = float(nut.left - st.motionSign * 10.0);
     for (int i = 1; i <= 2; ++i) {
-        Line &l = p.linFemella[i];
+        Line &l = p.screwThreadLines[i];
         l.x1 = nut.left;
         l.x2 = nut.left + 600;
         l.y1 = float(l.y1 - st.motionSign * 150.0);
@@ -292,10 +292,10 @@ void cam(DrawingParts &p, DrawingState &st)
     advance(st.camPhase, 0.175);
     const double c = std::cos(st.camPhase);
     const double s = std::sin(st.camPhase);
-    p.shaLleva.left = float(c * 345 + 2850 - 600);
-    p.shaLleva.top = float(s * 345 + 2115 - 600);
-    p.shaCorro.top = float(p.shaLleva.top + 78.79 * c * c - 310);
-    p.shaseguidor.top = p.shaCorro.top - 820;
+    p.camDisc.left = float(c * 345 + 2850 - 600);
+    p.camDisc.top = float(s * 345 + 2115 - 600);
+    p.camRoller.top = float(p.camDisc.top + 78.79 * c * c - 310);
+    p.followerRod.top = p.camRoller.top - 820;
 }
 
 void crank(DrawingParts &p, DrawingState &st)
@@ -305,16 +305,16 @@ void crank(DrawingParts &p, DrawingState &st)
         st.crankPhase -= 6.28; // this wheel wraps at 6.28, not at two pi
     const double s = std::sin(st.crankPhase);
     const double c = std::cos(st.crankPhase);
-    p.linBiela.x1 = float(c * 570 + 840);
-    p.linBiela.y1 = float(1500 - s * 570);
-    p.shaBiela.left = p.linBiela.x1 - 25;
-    p.shaBiela.top = p.linBiela.y1 - 75;
+    p.connectingRod.x1 = float(c * 570 + 840);
+    p.connectingRod.y1 = float(1500 - s * 570);
+    p.crankPin.left = p.connectingRod.x1 - 25;
+    p.crankPin.top = p.connectingRod.y1 - 75;
     const double d = std::sqrt(2325.0 * 2325.0 - (570 * s) * (570 * s));
-    p.linBiela.x2 = float(c * 570 + 840 + d);
-    p.linPisto.x1 = p.linBiela.x2;
-    p.linPisto.x2 = p.linPisto.x1 + 1725;
-    p.shaPisto.left = p.linBiela.x2 - 50;
-    p.shaFipisto.left = p.linPisto.x2 - 50;
+    p.connectingRod.x2 = float(c * 570 + 840 + d);
+    p.pistonRod.x1 = p.connectingRod.x2;
+    p.pistonRod.x2 = p.pistonRod.x1 + 1725;
+    p.pistonPin.left = p.connectingRod.x2 - 50;
+    p.pistonRodEnd.left = p.pistonRod.x2 - 50;
 }
 
 void lever(DrawingParts &p, DrawingState &st)
@@ -327,12 +327,12 @@ void lever(DrawingParts &p, DrawingState &st)
     t += st.motionSign * 0.015;
     const double f = st.centres[15][1];
     const int side = st.leverSide;
-    p.linPalames.x2 = float(f + std::cos(t) * 3400 * side);
-    p.linPalames.y2 = float(1920 - std::sin(t) * 3400);
-    p.linPalames.x1 = float(f - std::cos(t) * 1350 * side);
-    p.linPalames.y1 = float(1920 + std::sin(t) * 1350);
-    p.shaPalames.top = float(std::sin(t - 0.2) * 1200 + 1920 - 250);
-    p.shaPalames.left = float(f - std::cos(t - 0.2) * 1200 * side - 250);
+    p.leverBar.x2 = float(f + std::cos(t) * 3400 * side);
+    p.leverBar.y2 = float(1920 - std::sin(t) * 3400);
+    p.leverBar.x1 = float(f - std::cos(t) * 1350 * side);
+    p.leverBar.y1 = float(1920 + std::sin(t) * 1350);
+    p.leverLoad.top = float(std::sin(t - 0.2) * 1200 + 1920 - 250);
+    p.leverLoad.left = float(f - std::cos(t - 0.2) * 1200 * side - 250);
 }
 
 void winch(DrawingParts &p, DrawingState &st)
@@ -340,45 +340,45 @@ void winch(DrawingParts &p, DrawingState &st)
     st.winchPhase += st.motionSign * 0.052;
     const double c = std::cos(st.winchPhase - 1.4);
     const double s = std::sin(st.winchPhase - 1.4);
-    p.linTorn.x1 = float(2835 - c * 625);
-    p.linTorn.y1 = float(s * 625 + 915);
-    p.shaTorn1[2].left = float(2835 - c * 615 - 68);
-    p.shaTorn1[2].top = float(s * 615 + 915 - 68);
-    if (p.linTorn2.y2 > 2900)
+    p.winchArm.x1 = float(2835 - c * 625);
+    p.winchArm.y1 = float(s * 625 + 915);
+    p.winchCrank[2].left = float(2835 - c * 615 - 68);
+    p.winchCrank[2].top = float(s * 615 + 915 - 68);
+    if (p.winchRope.y2 > 2900)
         st.motionSign = 1;
-    if (p.linTorn2.y2 < 1900)
+    if (p.winchRope.y2 < 1900)
         st.motionSign = -1;
-    p.linTorn2.y2 = float(p.linTorn2.y2 - st.motionSign * 28.0);
-    p.shaTorn2.top = float(p.shaTorn2.top - st.motionSign * 28.0);
+    p.winchRope.y2 = float(p.winchRope.y2 - st.motionSign * 28.0);
+    p.winchLoad.top = float(p.winchLoad.top - st.motionSign * 28.0);
 }
 
 void pulley(DrawingParts &p, DrawingState &st)
 {
-    if (p.linCorriola[2].y2 > 2800)
+    if (p.pulleyRopes[2].y2 > 2800)
         st.motionSign = 1;
-    if (p.linCorriola[2].y2 < 1600)
+    if (p.pulleyRopes[2].y2 < 1600)
         st.motionSign = -1;
-    p.linCorriola[1].y2 = float(p.linCorriola[1].y2 + st.motionSign * 40.0);
-    p.linCorriola[2].y2 = float(p.linCorriola[2].y2 - st.motionSign * 40.0);
-    p.shaCorriola.top = float(p.shaCorriola.top - st.motionSign * 40.0);
+    p.pulleyRopes[1].y2 = float(p.pulleyRopes[1].y2 + st.motionSign * 40.0);
+    p.pulleyRopes[2].y2 = float(p.pulleyRopes[2].y2 - st.motionSign * 40.0);
+    p.pulleyLoad.top = float(p.pulleyLoad.top - st.motionSign * 40.0);
 }
 
 void blockAndTackle(DrawingParts &p, DrawingState &st)
 {
-    if (p.shaPolis[1].top > 1900)
+    if (p.tackleParts[1].top > 1900)
         st.motionSign = -1;
-    if (p.shaPolis[1].top < 1200)
+    if (p.tackleParts[1].top < 1200)
         st.motionSign = 1;
     for (int i = 1; i <= 4; ++i)
-        p.shaPolis[i].top = float(p.shaPolis[i].top + st.motionSign * 15.0);
-    p.linPolis[1].y2 = float(p.linPolis[1].y2 + st.motionSign * 15.0);
-    p.linPolis[2].y2 = float(p.linPolis[2].y2 + st.motionSign * 15.0);
-    p.linPolis[3].y2 = float(p.linPolis[3].y2 - st.motionSign * 30.0);
+        p.tackleParts[i].top = float(p.tackleParts[i].top + st.motionSign * 15.0);
+    p.tackleRopes[1].y2 = float(p.tackleRopes[1].y2 + st.motionSign * 15.0);
+    p.tackleRopes[2].y2 = float(p.tackleRopes[2].y2 + st.motionSign * 15.0);
+    p.tackleRopes[3].y2 = float(p.tackleRopes[3].y2 - st.motionSign * 30.0);
 }
 
 void inclinedPlane(DrawingParts &p, DrawingState &st)
 {
-    Shape &body = p.shaPla;
+    Shape &body = p.planeBody;
     // As for the nut: the limit passed decides the way back.
     if (body.top < 50)
         st.motionSign = -1;
@@ -405,10 +405,10 @@ using Centres = std::array<double, 4>;
 
 void spurGear(DrawingParts &p, DrawingState &st, const Centres &c)
 {
-    advance(st.pA, 0.1);
-    advance(st.pB, 0.05);
-    wheel(p.sharodames1, st.pA, 555, c[1], 1515, 1, k36);
-    wheel(p.sharodames2, st.pB + 0.15, 1125, c[2], 1515, -1, k18);
+    advance(st.smallWheelPhase, 0.1);
+    advance(st.largeWheelPhase, 0.05);
+    wheel(p.smallWheelTeeth, st.smallWheelPhase, 555, c[1], 1515, 1, k36);
+    wheel(p.largeWheelTeeth, st.largeWheelPhase + 0.15, 1125, c[2], 1515, -1, k18);
 }
 
 // The belt and the friction drive turn one mark on each wheel; a friction drive's driven
@@ -423,10 +423,10 @@ constexpr TwoWheelDrive kFrictionDrive{495, 1035, 1560, -1};
 
 void twoWheelDrive(DrawingParts &p, DrawingState &st, const Centres &c, const TwoWheelDrive &d)
 {
-    advance(st.pE, 0.2);
-    advance(st.pF, 0.1);
-    mark(p.sharodames[1], st.pE, d.smallRadius, c[1], d.axisHeight, 1, 75);
-    mark(p.sharodames[2], st.pF, d.largeRadius, c[2], d.axisHeight, d.drivenSense, 75);
+    advance(st.smallPulleyPhase, 0.2);
+    advance(st.largePulleyPhase, 0.1);
+    mark(p.wheelMarks[1], st.smallPulleyPhase, d.smallRadius, c[1], d.axisHeight, 1, 75);
+    mark(p.wheelMarks[2], st.largePulleyPhase, d.largeRadius, c[2], d.axisHeight, d.drivenSense, 75);
 }
 
 // One step of a mechanism; returns the picture to show when the picture itself moves.

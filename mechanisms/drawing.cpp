@@ -20,14 +20,14 @@ void showAll(std::array<T, N> &array)
 void layoutBevelWheels(DrawingParts &p)
 {
     for (int i = 1; i <= 10; ++i) {
-        Line &l = p.linConic[i];
+        Line &l = p.bevelToothLines[i];
         l.y1 = 2250;
         l.y2 = 2805;
         l.x1 = float(2040 + 118.5 * (i - 1));
         l.x2 = float(1490 + 229 * (i - 1));
     }
     for (int i = 11; i <= 20; ++i) {
-        Line &l = p.linConic[i];
+        Line &l = p.bevelToothLines[i];
         l.y1 = float(1035 + 121.5 * (i - 11));
         l.y2 = float(480 + 232.5 * (i - 11));
         l.x1 = 3225;
@@ -37,105 +37,105 @@ void layoutBevelWheels(DrawingParts &p)
 
 void layoutWorm(DrawingParts &p, DrawingState &st)
 {
-    p.shaCargolsquare[1].left = 1470;
-    p.shaCargolsquare[1].top = 90;
-    p.shaCargolsquare[2].left = 3405;
-    p.shaCargolsquare[2].top = 30;
-    p.shaCargolsquare[3].left = 3405;
-    p.shaCargolsquare[3].top = 450;
+    p.wormShaftBlocks[1].left = 1470;
+    p.wormShaftBlocks[1].top = 90;
+    p.wormShaftBlocks[2].left = 3405;
+    p.wormShaftBlocks[2].top = 30;
+    p.wormShaftBlocks[3].left = 3405;
+    p.wormShaftBlocks[3].top = 450;
 
     st.threadPitch = 350;
     for (int i = 1; i <= 4; ++i) {
-        Shape &crest = p.shasensefi[i];
+        Shape &crest = p.wormCrests[i];
         crest.top = 270;
         crest.left = float(1860 + 350 * (i - 1));
-        Line &flank = p.linSensefi[i];
+        Line &flank = p.wormFlanks[i];
         flank.x1 = crest.left + 125;
         flank.y1 = crest.top + 335;
         flank.x2 = crest.left - 100;
         flank.y2 = crest.top - 125;
     }
     for (int i = 5; i <= 8; ++i) {
-        p.shasensefi[i].top = 105;
-        p.shasensefi[i].left = float(1860 + 175 + 350 * (i - 5));
+        p.wormCrests[i].top = 105;
+        p.wormCrests[i].left = float(1860 + 175 + 350 * (i - 5));
     }
 }
 
 void layoutNutCrankAndRack(DrawingParts &p, DrawingState &st)
 {
-    p.shaFemella.left = 1665;
-    p.shaFemella.top = 570;
+    p.nut.left = 1665;
+    p.nut.top = 570;
     for (int i = 1; i <= 2; ++i) {
-        p.linFemella[i].x1 = 1635;
-        p.linFemella[i].x2 = 2235;
+        p.screwThreadLines[i].x1 = 1635;
+        p.screwThreadLines[i].x2 = 2235;
     }
-    p.linFemella[1].y1 = p.linFemella[1].y2 = 1500;
-    p.linFemella[2].y1 = p.linFemella[2].y2 = 2385;
+    p.screwThreadLines[1].y1 = p.screwThreadLines[1].y2 = 1500;
+    p.screwThreadLines[2].y1 = p.screwThreadLines[2].y2 = 2385;
 
-    p.linBiela.y2 = 1500;
-    p.linPisto.y1 = p.linPisto.y2 = 1500;
-    p.shaPisto.top = 1425;
-    p.shaFipisto.top = 1230;
+    p.connectingRod.y2 = 1500;
+    p.pistonRod.y1 = p.pistonRod.y2 = 1500;
+    p.pistonPin.top = 1425;
+    p.pistonRodEnd.top = 1230;
 
     st.rackSign = 1;
-    p.shaCremallera.left = 2355;
-    p.shaCremallera.top = 2025;
+    p.rackBar.left = 2355;
+    p.rackBar.top = 2025;
     for (int i = 1; i <= 9; ++i) {
-        p.shaCremall[i].top = 1925;
-        p.shaCremall[i].left = p.shaCremallera.left + 70 + 350 * (i - 1);
+        p.rackTeeth[i].top = 1925;
+        p.rackTeeth[i].left = p.rackBar.left + 70 + 350 * (i - 1);
     }
 }
 
 void layoutLeverAndWinch(DrawingParts &p, DrawingState &st)
 {
-    p.linPalames.x2 = 5209;
-    p.linPalames.y2 = 1920;
-    p.linPalames.x1 = 665;
-    p.linPalames.y1 = 1920;
-    p.shaPalames.top = 1670;
-    p.shaPalames.left = 650;
+    p.leverBar.x2 = 5209;
+    p.leverBar.y2 = 1920;
+    p.leverBar.x1 = 665;
+    p.leverBar.y1 = 1920;
+    p.leverLoad.top = 1670;
+    p.leverLoad.left = 650;
 
     st.motionSign = 1;
-    p.linTorn.x2 = 2835;
-    p.linTorn.y2 = 915;
-    p.shaTorn1[1].left = 2760;
-    p.shaTorn1[1].top = 835;
-    p.shaTorn2.left = 3195;
-    p.shaTorn2.top = 2715;
-    p.linTorn2.x1 = 3360;
-    p.linTorn2.y1 = 930;
-    p.linTorn2.x2 = 3360;
-    p.linTorn2.y2 = 2865;
+    p.winchArm.x2 = 2835;
+    p.winchArm.y2 = 915;
+    p.winchCrank[1].left = 2760;
+    p.winchCrank[1].top = 835;
+    p.winchLoad.left = 3195;
+    p.winchLoad.top = 2715;
+    p.winchRope.x1 = 3360;
+    p.winchRope.y1 = 930;
+    p.winchRope.x2 = 3360;
+    p.winchRope.y2 = 2865;
 }
 
 void layoutPulleysAndPlane(DrawingParts &p)
 {
-    p.linCorriola[1].x1 = p.linCorriola[1].x2 = 2190;
-    p.linCorriola[1].y1 = 960;
-    p.linCorriola[1].y2 = 1695;
-    p.linCorriola[2].x1 = p.linCorriola[2].x2 = 3360;
-    p.linCorriola[2].y1 = 960;
-    p.linCorriola[2].y2 = 2700;
-    p.shaCorriola.top = 2640;
-    p.shaCorriola.left = 3200;
+    p.pulleyRopes[1].x1 = p.pulleyRopes[1].x2 = 2190;
+    p.pulleyRopes[1].y1 = 960;
+    p.pulleyRopes[1].y2 = 1695;
+    p.pulleyRopes[2].x1 = p.pulleyRopes[2].x2 = 3360;
+    p.pulleyRopes[2].y1 = 960;
+    p.pulleyRopes[2].y2 = 2700;
+    p.pulleyLoad.top = 2640;
+    p.pulleyLoad.left = 3200;
 
     // Each rope of the block and tackle: x1, x2, y1, y2.
     const float ropes[4][4] = {{}, {3180, 3180, 675, 1545}, {2850, 2580, 1020, 1395}, {2550, 2415, 585, 2960}};
     for (int i = 1; i <= 3; ++i) {
-        p.linPolis[i].x1 = ropes[i][0];
-        p.linPolis[i].x2 = ropes[i][1];
-        p.linPolis[i].y1 = ropes[i][2];
-        p.linPolis[i].y2 = ropes[i][3];
+        p.tackleRopes[i].x1 = ropes[i][0];
+        p.tackleRopes[i].x2 = ropes[i][1];
+        p.tackleRopes[i].y1 = ropes[i][2];
+        p.tackleRopes[i].y2 = ropes[i][3];
     }
     const float blockTop[] = {0, 1245, 1500, 1530, 2085};
     const float blockLeft[] = {0, 2535, 2805, 2820, 2640};
     for (int i = 1; i <= 4; ++i) {
-        p.shaPolis[i].top = blockTop[i];
-        p.shaPolis[i].left = blockLeft[i];
+        p.tackleParts[i].top = blockTop[i];
+        p.tackleParts[i].left = blockLeft[i];
     }
 
-    p.shaPla.left = 795;
-    p.shaPla.top = 1905;
+    p.planeBody.left = 795;
+    p.planeBody.top = 1905;
 }
 
 // The groups of parts a mechanism's picture shows.
@@ -192,37 +192,37 @@ void showLinkedGroup(DrawingParts &p, PartGroup group)
 {
     switch (group) {
     case PartGroup::Rack:
-        showAll(p.shaCremall);
-        p.shaCremallera.visible = true;
+        showAll(p.rackTeeth);
+        p.rackBar.visible = true;
         break;
     case PartGroup::Nut:
-        p.shaFemella.visible = true;
-        showAll(p.linFemella);
+        p.nut.visible = true;
+        showAll(p.screwThreadLines);
         break;
     case PartGroup::Cam:
-        p.shaForadet.visible = p.shaCorro.visible = p.shaseguidor.visible = p.shaLleva.visible = true;
+        p.camAxis.visible = p.camRoller.visible = p.followerRod.visible = p.camDisc.visible = true;
         break;
     case PartGroup::Crank:
-        p.linBiela.visible = p.linPisto.visible = true;
-        p.shaPisto.visible = p.shaBiela.visible = p.shaFipisto.visible = true;
+        p.connectingRod.visible = p.pistonRod.visible = true;
+        p.pistonPin.visible = p.crankPin.visible = p.pistonRodEnd.visible = true;
         break;
     case PartGroup::Lever:
-        p.linPalames.visible = p.shaPalames.visible = true;
+        p.leverBar.visible = p.leverLoad.visible = true;
         break;
     case PartGroup::Winch:
-        p.linTorn.visible = p.linTorn2.visible = p.shaTorn2.visible = true;
-        showAll(p.shaTorn1);
+        p.winchArm.visible = p.winchRope.visible = p.winchLoad.visible = true;
+        showAll(p.winchCrank);
         break;
     case PartGroup::Pulley:
-        showAll(p.linCorriola);
-        p.shaCorriola.visible = true;
+        showAll(p.pulleyRopes);
+        p.pulleyLoad.visible = true;
         break;
     case PartGroup::Tackle:
-        showAll(p.linPolis);
-        showAll(p.shaPolis);
+        showAll(p.tackleRopes);
+        showAll(p.tackleParts);
         break;
     case PartGroup::PlaneBody:
-        p.shaPla.visible = true;
+        p.planeBody.visible = true;
         break;
     default:
         break;
@@ -235,39 +235,39 @@ void showGroup(DrawingParts &p, PartGroup group)
     case PartGroup::None:
         break;
     case PartGroup::SmallWheel:
-        showAll(p.sharodames1);
+        showAll(p.smallWheelTeeth);
         break;
     case PartGroup::LargeWheel:
-        showAll(p.sharodames2);
+        showAll(p.largeWheelTeeth);
         break;
     case PartGroup::SecondSmallWheel:
-        showAll(p.sharodames3);
+        showAll(p.secondSmallWheelTeeth);
         break;
     case PartGroup::SecondLargeWheel:
-        showAll(p.sharodames4);
+        showAll(p.secondLargeWheelTeeth);
         break;
     case PartGroup::IdlerWheel:
-        showAll(p.shaboigmes);
+        showAll(p.idlerTeeth);
         break;
     case PartGroup::FirstPulleyMarks:
-        showRange(p.sharodames, 1, 2);
+        showRange(p.wheelMarks, 1, 2);
         break;
     case PartGroup::CompoundPulleyMarks:
-        showRange(p.sharodames, 3, 6);
+        showRange(p.wheelMarks, 3, 6);
         break;
     case PartGroup::Chain:
-        showAll(p.shaCadena);
-        showAll(p.shaCadena2);
-        showAll(p.shaCadena3);
-        showAll(p.shaCadena4);
+        showAll(p.smallSprocketLinks);
+        showAll(p.largeSprocketLinks);
+        showAll(p.firstChainRun);
+        showAll(p.secondChainRun);
         break;
     case PartGroup::BevelLines:
-        showAll(p.linConic);
+        showAll(p.bevelToothLines);
         break;
     case PartGroup::Worm:
-        showAll(p.shasensefi);
-        showAll(p.shaCargolsquare);
-        showAll(p.linSensefi);
+        showAll(p.wormCrests);
+        showAll(p.wormShaftBlocks);
+        showAll(p.wormFlanks);
         break;
     default:
         showLinkedGroup(p, group);

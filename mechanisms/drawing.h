@@ -40,44 +40,44 @@ using Parts = std::array<T, N + 1>;
 // Every moving part of every mechanism drawing, created hidden.
 struct DrawingParts
 {
-    Parts<Shape, 10> sharodames1;  // teeth of the small 10-tooth wheel
-    Parts<Shape, 20> sharodames2;  // teeth of the large 20-tooth wheel
-    Parts<Shape, 10> sharodames3;  // teeth of the second small wheel
-    Parts<Shape, 20> sharodames4;  // teeth of the second large wheel
-    Parts<Shape, 15> shaboigmes;   // teeth of the idler wheel
-    Parts<Shape, 6> sharodames;    // marks on pulleys and friction wheels
-    Parts<Shape, 10> shaCadena;    // chain links on the small sprocket
-    Parts<Shape, 20> shaCadena2;   // chain links on the large sprocket
-    Parts<Shape, 9> shaCadena3;    // links of one straight chain run
-    Parts<Shape, 9> shaCadena4;    // links of the other straight run
-    Parts<Line, 20> linConic;      // tooth lines of the bevel wheels
-    Parts<Shape, 8> shasensefi;    // thread crests of the worm
-    Parts<Line, 4> linSensefi;     // thread flanks of the worm
-    Parts<Shape, 3> shaCargolsquare; // worm shaft squares
-    Parts<Shape, 9> shaCremall;    // rack teeth
-    Shape shaCremallera;           // rack bar
-    Shape shaFemella;              // nut
-    Parts<Line, 2> linFemella;     // screw thread lines
-    Shape shaLleva;                // cam disc
-    Shape shaCorro;                // roller on the cam
-    Shape shaseguidor;             // follower rod
-    Shape shaForadet;              // cam axis
-    Line linBiela;                 // connecting rod
-    Line linPisto;                 // piston rod
-    Shape shaBiela;                // crank pin
-    Shape shaPisto;                // piston pin
-    Shape shaFipisto;              // end of the piston rod
-    Line linPalames;               // lever bar
-    Shape shaPalames;              // load on the lever
-    Line linTorn;                  // winch crank arm
-    Parts<Shape, 2> shaTorn1;      // crank axis, crank knob
-    Shape shaTorn2;                // winch load
-    Line linTorn2;                 // winch rope
-    Parts<Line, 2> linCorriola;    // pulled rope end, load rope
-    Shape shaCorriola;             // pulley load
-    Parts<Line, 3> linPolis;       // ropes of the block and tackle
-    Parts<Shape, 4> shaPolis;      // moving block, hook, axle, load
-    Shape shaPla;                  // body on the inclined plane
+    Parts<Shape, 10> smallWheelTeeth; // the 10-tooth wheel
+    Parts<Shape, 20> largeWheelTeeth; // the 20-tooth wheel
+    Parts<Shape, 10> secondSmallWheelTeeth;
+    Parts<Shape, 20> secondLargeWheelTeeth;
+    Parts<Shape, 15> idlerTeeth;
+    Parts<Shape, 6> wheelMarks; // on pulleys and friction wheels
+    Parts<Shape, 10> smallSprocketLinks;
+    Parts<Shape, 20> largeSprocketLinks;
+    Parts<Shape, 9> firstChainRun; // the straight runs between the sprockets
+    Parts<Shape, 9> secondChainRun;
+    Parts<Line, 20> bevelToothLines;
+    Parts<Shape, 8> wormCrests; // of the worm's thread
+    Parts<Line, 4> wormFlanks;
+    Parts<Shape, 3> wormShaftBlocks;
+    Parts<Shape, 9> rackTeeth;
+    Shape rackBar;
+    Shape nut;
+    Parts<Line, 2> screwThreadLines;
+    Shape camDisc;
+    Shape camRoller;
+    Shape followerRod;
+    Shape camAxis;
+    Line connectingRod;
+    Line pistonRod;
+    Shape crankPin;
+    Shape pistonPin;
+    Shape pistonRodEnd;
+    Line leverBar;
+    Shape leverLoad;
+    Line winchArm;
+    Parts<Shape, 2> winchCrank; // axis, knob
+    Shape winchLoad;
+    Line winchRope;
+    Parts<Line, 2> pulleyRopes; // pulled end, load rope
+    Shape pulleyLoad;
+    Parts<Line, 3> tackleRopes;
+    Parts<Shape, 4> tackleParts; // moving block, hook, axle, load
+    Shape planeBody; // the body on the inclined plane
 
     DrawingParts(); // kinds, sizes, colours and the values the window starts with
 
@@ -103,11 +103,11 @@ struct DrawingState
     std::array<std::array<double, 4>, 20> centres{};
 
     // Phase angles in radians, kept across mechanism changes.
-    double pA = 0, pB = 0, pE = 0, pF = 0;
+    double smallWheelPhase = 0, largeWheelPhase = 0, smallPulleyPhase = 0, largePulleyPhase = 0;
     double pinionPhase = 0, wormWheelPhase = 0;
-    double p10 = 0, p20 = 0, p15 = 0;
-    double q1 = 0, q2 = 0, q3 = 0;
-    double r1 = 0, r2 = 0, r3 = 0;
+    double trainDriverPhase = 0, trainDrivenPhase = 0, trainIdlerPhase = 0;
+    double compoundFirstPhase = 0, compoundMiddlePhase = 0, compoundLastPhase = 0;
+    double beltFirstPhase = 0, beltMiddlePhase = 0, beltLastPhase = 0;
     double camPhase = 0, crankPhase = 0, leverAngle = 0, winchPhase = 0;
     std::int16_t cardanTicks = 0, cardanFrame = 0;
 };

@@ -115,7 +115,7 @@ TEST_F(Drawing, ChainLinksAllComeBackAfterAnotherMechanism)
     for (int k = 1; k <= 30; ++k)
         EXPECT_EQ(form->drawing.linkShown[k], -1);
     for (int k = 1; k <= 10; ++k)
-        EXPECT_TRUE(form->parts.shaCadena[k].visible);
+        EXPECT_TRUE(form->parts.smallSprocketLinks[k].visible);
     EXPECT_EQ(form->drawing.motionSign, 1);
 }
 
@@ -137,19 +137,19 @@ TEST(InitialLayout, PlacesTheFixedGeometry)
     DrawingParts p;
     DrawingState st;
     initialLayout(p, st);
-    EXPECT_FLOAT_EQ(p.linConic[10].x1, 2040 + 118.5f * 9);
-    EXPECT_FLOAT_EQ(p.linConic[10].x2, 1490 + 229.0f * 9);
-    EXPECT_FLOAT_EQ(p.linConic[20].y2, 480 + 232.5f * 9);
-    EXPECT_FLOAT_EQ(p.shasensefi[5].left, 2035);
-    EXPECT_FLOAT_EQ(p.linSensefi[2].x1, 1860 + 350 + 125);
-    EXPECT_FLOAT_EQ(p.linSensefi[2].y2, 270 - 125);
-    EXPECT_FLOAT_EQ(p.shaCremall[9].left, 2355 + 70 + 350 * 8);
-    EXPECT_FLOAT_EQ(p.shaPolis[4].top, 2085);
+    EXPECT_FLOAT_EQ(p.bevelToothLines[10].x1, 2040 + 118.5f * 9);
+    EXPECT_FLOAT_EQ(p.bevelToothLines[10].x2, 1490 + 229.0f * 9);
+    EXPECT_FLOAT_EQ(p.bevelToothLines[20].y2, 480 + 232.5f * 9);
+    EXPECT_FLOAT_EQ(p.wormCrests[5].left, 2035);
+    EXPECT_FLOAT_EQ(p.wormFlanks[2].x1, 1860 + 350 + 125);
+    EXPECT_FLOAT_EQ(p.wormFlanks[2].y2, 270 - 125);
+    EXPECT_FLOAT_EQ(p.rackTeeth[9].left, 2355 + 70 + 350 * 8);
+    EXPECT_FLOAT_EQ(p.tackleParts[4].top, 2085);
     EXPECT_DOUBLE_EQ(st.threadPitch, 350);
     EXPECT_EQ(st.rackSign, 1);
     EXPECT_EQ(st.motionSign, 1);
-    EXPECT_FLOAT_EQ(p.shaCorro.left, 2730);
-    EXPECT_FLOAT_EQ(p.shaseguidor.left, 2790);
+    EXPECT_FLOAT_EQ(p.camRoller.left, 2730);
+    EXPECT_FLOAT_EQ(p.followerRod.left, 2790);
 }
 
 TEST_F(Drawing, TheUniversalJointOnlyRepaintsWhenItsPictureChanges)

@@ -104,7 +104,7 @@ TEST_F(PictureArea, MovingPartsArePaintedInTheirColours)
     choose(19);
     form->onAnimationTick();
     const QImage image = render(view, 1);
-    const Shape &body = form->parts.shaPla;
+    const Shape &body = form->parts.planeBody;
     const QPoint centre(int((body.left + body.width / 2) / 15), int((body.top + body.height / 2) / 15));
     EXPECT_EQ(QColor(image.pixel(centre)), QColor(255, 0, 0));
     // Twice the size keeps the same place, scaled.
@@ -144,9 +144,9 @@ TEST_F(PictureArea, MeetingGearsPassTheirTeethBetweenEachOther)
             // Long enough for wheels turning at slightly wrong rates to drift into each other.
             for (int tick = 0; tick < 6000; ++tick) {
                 form->onAnimationTick();
-                ASSERT_GT(closestTeeth(p.sharodames1, p.sharodames2), 0) << m << (mirrored ? " mirrored" : "") << " tick " << tick;
+                ASSERT_GT(closestTeeth(p.smallWheelTeeth, p.largeWheelTeeth), 0) << m << (mirrored ? " mirrored" : "") << " tick " << tick;
                 if (m == 12) {
-                    ASSERT_GT(closestTeeth(p.sharodames1, p.shaboigmes), 0)
+                    ASSERT_GT(closestTeeth(p.smallWheelTeeth, p.idlerTeeth), 0)
                         << "idler" << (mirrored ? " mirrored" : "") << " tick " << tick;
                 }
             }
@@ -163,7 +163,7 @@ TEST_F(PictureArea, TheWormsThreadRunsIntoItsBearingsNotOverThem)
         form->onAnimationTick();
         const QImage image = render(view, 1);
         for (int i = 1; i <= 3; ++i) {
-            const Shape &b = form->parts.shaCargolsquare[i];
+            const Shape &b = form->parts.wormShaftBlocks[i];
             // The inside of each block, a pixel in from its edge.
             const QRect inside(int(b.left / 15) + 2, int(b.top / 15) + 2, int(b.width / 15) - 4, int(b.height / 15) - 4);
             int foreign = 0;
