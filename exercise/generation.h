@@ -7,7 +7,7 @@ namespace cinemoto {
 // Whole number nearest to x, halves to the even neighbour.
 std::int32_t nearest(double x);
 
-// A count drawn uniformly over span + 1 whole numbers from `from`.
+// The whole number nearest to a uniform draw between `from` and `from + span`.
 std::int32_t drawCount(const Draw &random, double span, double from);
 
 // Draws the values of a new exercise of e.mechanism and derives every dependent value by

@@ -5,6 +5,8 @@
 #include "app/textcatalogue.h"
 #include "exercise/display.h"
 #include "exercise/judge.h"
+#include "mechanisms/catalogue.h"
+#include "mechanisms/rules/rules.h"
 #include "support/draws.h"
 
 #include <deque>
@@ -181,4 +183,35 @@ TEST(Judge, AcceptsStrictlyWithinTheTolerance)
         EXPECT_FALSE(judge(99, e)) << level;
         EXPECT_FALSE(judge(-100, e)) << level;
     }
+}
+
+// Every exercise the catalogue lists has what it shows, its question and its solution
+// sentence in its mechanism's rules, and one it does not list has none of them; every text they name is in
+// each language.
+TEST(MechanismRules, CoverEveryExerciseOfTheCatalogueInEachLanguage)
+{
+    const TextCatalogue &texts = TextCatalogue::builtIn();
+    for (int m = 1; m <= mechanismCount; ++m) {
+        const MechanismRules &rules = rulesFor(m);
+        std::vector<int> ids{rules.titles.driving, rules.titles.middle, rules.titles.driven};
+        for (int k = 1; k <= 5; ++k) {
+            const bool listed = mechanismInfo(m).exerciseNames[std::size_t(k - 1)] != 0;
+            const Question &question = rules.questions[std::size_t(k - 1)];
+            const LineRule &sentence = rules.sentences[std::size_t(k - 1)];
+            EXPECT_EQ(question.text != 0, listed) << "mechanism " << m << " exercise " << k;
+            EXPECT_EQ(sentence.text != 0, listed) << "mechanism " << m << " exercise " << k;
+            EXPECT_EQ(rules.shows[std::size_t(k - 1)] != nullptr, listed) << "mechanism " << m << " exercise " << k;
+            ids.insert(ids.end(), {question.text, sentence.text, sentence.suffix.text});
+        }
+        for (const auto &lines : {rules.speedLines, rules.sizeLines}) {
+            for (const DataLine &line : lines)
+                ids.insert(ids.end(), {line.line.text, line.line.suffix.text});
+        }
+        for (int id : ids) {
+            for (int language = 1; id != 0 && language <= 3; ++language)
+                EXPECT_TRUE(texts.contains(LanguageBases{language}.textId(id))) << "mechanism " << m << " text " << id;
+        }
+    }
+    EXPECT_EQ(&rulesFor(0), &rulesFor(20)); // no mechanism: no rules
+    EXPECT_EQ(rulesFor(0).questions[0].text, 0);
 }
