@@ -164,6 +164,21 @@ TEST(ComposeDisplay, MissingExerciseAsksAndStatesNothing)
     EXPECT_EQ(d.ratioFormat, QStringLiteral("0.00000"));
 }
 
+// A ratio far below 1 keeps three significant digits in its sentence, and the answer
+// box filled in for the teacher is judged right against it.
+TEST(ComposeDisplay, TinyRatioOfTheCompoundGearTrain)
+{
+    const Exercise e = make({13, 1, 2, 1, false}, {drawForA(183), drawForB(5), drawForS(3), 0.7f});
+    EXPECT_FALSE(e.largeDrives);
+    EXPECT_EQ(e.smallSize, 5);
+    EXPECT_EQ(e.largeSize, 183);
+    const Display d = composeDisplay(e, catalan);
+    EXPECT_EQ(d.ratioFormat, QStringLiteral("0.00000"));
+    EXPECT_EQ(d.solution, catalan(101) + num("0.000747"));
+    EXPECT_TRUE(judge(0.0007465f, e));
+    EXPECT_FALSE(judge(0.00073f, e));
+}
+
 // An answer off by exactly the tolerance is wrong: 2 % at the easy level, 1 % above.
 TEST(Judge, AcceptsStrictlyWithinTheTolerance)
 {
