@@ -139,8 +139,6 @@ public:
     void generateValues();
     void selectSolution();
     void showExercise();
-    void nextSpeedUnit();
-    void drawRandomChoices();
     void writeDataTitles();
     void writeSolution();
 
@@ -182,14 +180,6 @@ public:
 
 private:
     void buildOptionGroups();
-    // Values of the data display, kept between steps of one display.
-    struct Lines
-    {
-        QString m1, m2, r1, r2, c1, c2;
-    };
-    void writeSpeedLines(Lines &lines);
-    void writeSizeLines(Lines &lines);
-    QString speedText(float value) const;
 
     Services m_services;
     const TextCatalogue &m_texts;

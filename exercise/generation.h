@@ -2,26 +2,24 @@
 
 #include "exercise/exercise_state.h"
 
-#include <functional>
-
 namespace cinemoto {
-
-// A fresh draw from the random generator, uniform in [0, 1).
-using Draw = std::function<float()>;
 
 // Whole number nearest to x, halves to the even neighbour.
 std::int32_t nearest(double x);
 
-// Draws the values of a new exercise of st.mechanism and derives every dependent value.
-// Returns the side choice (true: the larger count drives), which also decides whether the
-// picture is drawn mirrored.
-bool drawValues(ExerciseState &st, const Draw &random);
+// The whole number nearest to a uniform draw between `from` and `from + span`.
+std::int32_t drawCount(const Draw &random, double span, double from);
+
+// Draws the values of a new exercise of e.mechanism and derives every dependent value by
+// the mechanism's rules. Returns the side choice (true: the larger count drives), which
+// also decides whether the picture is drawn mirrored.
+bool drawValues(Exercise &e, const Draw &random);
 
 // Which of the two data variants the exercise shows, by level.
-void chooseEasyVariant(ExerciseState &st, const Draw &random);
+void chooseEasyVariant(Exercise &e, const Draw &random);
 
-// The value the pupil's answer is judged against; speeds in the unit of st.unitFactor.
-// Exercises 4 and 5 of the universal joint and the screw do not exist: `previous` is kept.
-float solutionFor(const ExerciseState &st, float previous);
+// The value the pupil's answer is judged against: the one its solution sentence states,
+// speeds in the unit of e.unitFactor. An exercise that does not exist keeps `previous`.
+float solutionFor(const Exercise &e, float previous);
 
 } // namespace cinemoto

@@ -3,6 +3,7 @@
 #include "app/format.h"
 #include "exercise/answer.h"
 #include "exercise/feedback.h"
+#include "exercise/judge.h"
 #include "mechanisms/catalogue.h"
 
 namespace cinemoto {
@@ -165,7 +166,7 @@ void MainWindowModel::onAnswerKeyPressed(int &key)
 
 void MainWindowModel::checkAnswer()
 {
-    st.answerCorrect = (answerWithinTolerance(st.answer, st.solution, st.level));
+    st.answerCorrect = judge(st.answer, st);
 }
 
 void MainWindowModel::onDoneClicked()

@@ -1,0 +1,61 @@
+#include "exercise/generation.h"
+#include "mechanisms/rules/mechanisms.h"
+#include "mechanisms/rules/screen.h"
+
+#include <algorithm>
+
+// Simple gear train: an idler between the two wheels; speed x teeth is the same on every
+// wheel, and every speed is shown in a unit of its own.
+namespace cinemoto::mechanisms {
+
+namespace {
+void drawMore(BaseDraw &d, const Draw &random)
+{
+    // No count of the driven wheel can be below 51; draw the other count again then,
+    // so that the draw always ends.
+    while (d.a <= 51)
+        d.a = drawCount(random, 450, 51);
+    do
+        d.b = drawCount(random, 450, 51);
+    while (d.a <= d.b);
+    d.t = float(double(d.s) * d.a / d.b);
+}
+
+void derive(Exercise &e, const BaseDraw &d, const Draw &random)
+{
+    e.centralSize = drawCount(random, 46, 5);
+    e.centralValue = float(double(d.s) * d.a / e.centralSize);
+}
+
+constexpr std::array<DataLine, 3> kSpeeds = {{
+    {M1, false, {0, Quantity::MotorValue, Number::Stated, kSpeed, "V = "}},
+    {R1, true, {0, Quantity::ResistantValue, Number::Stated, kSpeed, "V = "}},
+    {C1, true, {0, Quantity::CentralValue, Number::Stated, kSpeed, "V = "}},
+}};
+constexpr std::array<DataLine, 3> kSizes = {{
+    {M2, false, {229, Quantity::MotorSize, Number::Whole, kNoSuffix}},
+    {R2, false, {229, Quantity::ResistantSize, Number::Whole, kNoSuffix}},
+    {C2, false, {229, Quantity::CentralSize, Number::Whole, kNoSuffix}},
+}};
+} // namespace
+
+const MechanismRules simpleGearTrain{
+    .drawMore = drawMore,
+    .derive = derive,
+    .speedLines = kSpeeds,
+    .sizeLines = kSizes,
+    .shows = {shows::speedsOrSizes, shows::ratioAndSpeedsOrAll, shows::ratioAndSpeedsOrAll, shows::ratioAndSizesOrAll,
+              shows::ratioAndSizesOrAll},
+    .questions = {{{241}, {246, Tail::SpeedUnit}, {251, Tail::SpeedUnit}, {256}, {265}}},
+    .sentences = {{
+        statementLine(101),
+        {111, Quantity::MotorValue, Number::Stated, kSpeed},
+        {121, Quantity::ResistantValue, Number::Stated, kSpeed},
+        {131, Quantity::MotorSize, Number::Whole, kTeeth},
+        {151, Quantity::ResistantSize, Number::Whole, kTeeth},
+    }},
+    .titles = {351, 359, 352},
+    .middleData = true,
+};
+
+} // namespace cinemoto::mechanisms

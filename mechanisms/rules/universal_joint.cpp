@@ -1,0 +1,34 @@
+#include "mechanisms/rules/mechanisms.h"
+#include "mechanisms/rules/screen.h"
+
+// Universal joint: both shafts turn at the same speed; there are no sizes to work with,
+// so exercises 4 and 5 do not exist.
+namespace cinemoto::mechanisms {
+
+namespace {
+void derive(Exercise &e, const BaseDraw &, const Draw &)
+{
+    e.resistantValue = e.motorValue;
+    e.ratio = 1;
+}
+} // namespace
+
+const MechanismRules universalJoint{
+    .drawMore = nullptr,
+    .derive = derive,
+    .speedLines = {},
+    .sizeLines = {},
+    .shows = {shows::withoutSizes, shows::ratioWithoutSizes, shows::ratioWithoutSizes, nullptr, nullptr},
+    .questions = {{{241}, {246, Tail::SpeedUnit}, {251, Tail::SpeedUnit}, {}, {}}},
+    .sentences = {{
+        statementLine(101),
+        {111, Quantity::MotorValue, Number::Stated, kSpeed},
+        {121, Quantity::ResistantValue, Number::Stated, kSpeed},
+        {},
+        {},
+    }},
+    .titles = {351, 0, 352},
+    .middleData = false,
+};
+
+} // namespace cinemoto::mechanisms
