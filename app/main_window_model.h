@@ -50,6 +50,12 @@ struct MainWindowControls
 
     MainWindowControls();
     std::vector<Control *> all();
+
+private:
+    void initSelection();
+    void initExerciseArea();
+    void initTools();
+    void initMenus();
 };
 
 // The main window's model: the state of every control and the handlers of its events.

@@ -25,82 +25,106 @@ void initArray(std::array<Control, N> &array, const char *name, Kind kind)
 
 } // namespace
 
+// Each control is known by its member's name: the views name their widgets after it.
+#define NAMED(control, kind) init(control, #control, Kind::kind)
+#define NAMED_ARRAY(controls, kind) initArray(controls, #controls, Kind::kind)
+
 MainWindowControls::MainWindowControls()
+{
+    initSelection();
+    initExerciseArea();
+    initTools();
+    initMenus();
+}
+
+void MainWindowControls::initSelection()
 {
     init(window, "mainWindow", Kind::Frame);
     window.caption = QStringLiteral("Cinemoto 3.2");
-    init(typeFrame, "typeFrame", Kind::Frame);
-    initArray(typeOptions, "typeOptions", Kind::Option);
+    NAMED(typeFrame, Frame);
+    NAMED_ARRAY(typeOptions, Option);
     typeOptions[1].value = true;
-    init(randomMechanismOption, "randomMechanismOption", Kind::Option);
-    init(mechanismFrame, "mechanismFrame", Kind::Frame);
-    initArray(mechanismOptions, "mechanismOptions", Kind::Option);
-    init(exerciseFrame, "exerciseFrame", Kind::Frame);
-    initArray(exerciseOptions, "exerciseOptions", Kind::Option);
+    NAMED(randomMechanismOption, Option);
+    NAMED(mechanismFrame, Frame);
+    NAMED_ARRAY(mechanismOptions, Option);
+    NAMED(exerciseFrame, Frame);
+    NAMED_ARRAY(exerciseOptions, Option);
     exerciseOptions[1].value = true;
-    init(randomExerciseOption, "randomExerciseOption", Kind::Option);
+    NAMED(randomExerciseOption, Option);
+}
 
-    init(ratioLabel, "ratioLabel", Kind::Label);
-    init(drivingTitle, "drivingTitle", Kind::Label);
-    init(middleTitle, "middleTitle", Kind::Label);
-    init(drivenTitle, "drivenTitle", Kind::Label);
-    init(drivingData, "drivingData", Kind::TextBox);
-    init(middleData, "middleData", Kind::TextBox);
-    init(drivenData, "drivenData", Kind::TextBox);
-    init(pictureArea, "pictureArea", Kind::PictureArea);
-    init(clockBox, "clockBox", Kind::TextBox);
-    init(exerciseButton, "exerciseButton", Kind::Button);
-    init(quizButton, "quizButton", Kind::Button);
+void MainWindowControls::initExerciseArea()
+{
+    NAMED(ratioLabel, Label);
+    NAMED(drivingTitle, Label);
+    NAMED(middleTitle, Label);
+    NAMED(drivenTitle, Label);
+    NAMED(drivingData, TextBox);
+    NAMED(middleData, TextBox);
+    NAMED(drivenData, TextBox);
+    NAMED(pictureArea, PictureArea);
+    NAMED(clockBox, TextBox);
+    NAMED(exerciseButton, Button);
+    NAMED(quizButton, Button);
     quizButton.caption = QStringLiteral("Test");
-    init(questionLabel, "questionLabel", Kind::Label);
+    NAMED(questionLabel, Label);
     questionLabel.alignment = 2;
-    init(answerLabel, "answerLabel", Kind::Label);
-    init(answerBox, "answerBox", Kind::TextBox);
-    init(doneButton, "doneButton", Kind::Button);
+    NAMED(answerLabel, Label);
+    NAMED(answerBox, TextBox);
+    NAMED(doneButton, Button);
     doneButton.caption = QStringLiteral("OK");
-    init(commentLabel, "commentLabel", Kind::Label);
-    init(faceImage, "faceImage", Kind::Image);
+    NAMED(commentLabel, Label);
+    NAMED(faceImage, Image);
     // Nothing to answer until an exercise starts.
     answerLabel.visible = answerBox.visible = doneButton.visible = faceImage.visible = false;
+}
 
-    init(calculatorButton, "calculatorButton", Kind::PictureButton);
-    init(copyPictureButton, "copyPictureButton", Kind::PictureButton);
-    init(printButton, "printButton", Kind::PictureButton);
-    init(examButton, "examButton", Kind::PictureButton);
-    init(examsTakenButton, "examsTakenButton", Kind::PictureButton);
-    init(languageButton, "languageButton", Kind::PictureButton);
-    init(soundButton, "soundButton", Kind::PictureButton);
-    init(helpButton, "helpButton", Kind::PictureButton);
-    init(aboutButton, "aboutButton", Kind::PictureButton);
-    init(readMeButton, "readMeButton", Kind::PictureButton);
-    init(linksButton, "linksButton", Kind::PictureButton);
+void MainWindowControls::initTools()
+{
+    NAMED(calculatorButton, PictureButton);
+    NAMED(copyPictureButton, PictureButton);
+    NAMED(printButton, PictureButton);
+    NAMED(examButton, PictureButton);
+    NAMED(examsTakenButton, PictureButton);
+    NAMED(languageButton, PictureButton);
+    NAMED(soundButton, PictureButton);
+    NAMED(helpButton, PictureButton);
+    NAMED(aboutButton, PictureButton);
+    NAMED(readMeButton, PictureButton);
+    NAMED(linksButton, PictureButton);
     linksButton.tooltip = QStringLiteral("Internet");
+}
 
-    init(optionsMenu, "optionsMenu", Kind::Menu);
-    init(calculatorItem, "calculatorItem", Kind::MenuItem);
-    init(copyPictureItem, "copyPictureItem", Kind::MenuItem);
-    init(examsTakenItem, "examsTakenItem", Kind::MenuItem);
-    init(printItem, "printItem", Kind::MenuItem);
-    init(newExamItem, "newExamItem", Kind::MenuItem);
-    init(newExerciseItem, "newExerciseItem", Kind::MenuItem);
-    init(exitItem, "exitItem", Kind::MenuItem);
-    init(difficultyMenu, "difficultyMenu", Kind::Menu);
-    initArray(levelItems, "levelItems", Kind::MenuItem);
+void MainWindowControls::initMenus()
+{
+    NAMED(optionsMenu, Menu);
+    NAMED(calculatorItem, MenuItem);
+    NAMED(copyPictureItem, MenuItem);
+    NAMED(examsTakenItem, MenuItem);
+    NAMED(printItem, MenuItem);
+    NAMED(newExamItem, MenuItem);
+    NAMED(newExerciseItem, MenuItem);
+    NAMED(exitItem, MenuItem);
+    NAMED(difficultyMenu, Menu);
+    NAMED_ARRAY(levelItems, MenuItem);
     levelItems[2].value = true;
-    init(unitsMenu, "unitsMenu", Kind::Menu);
-    initArray(unitsItems, "unitsItems", Kind::MenuItem);
+    NAMED(unitsMenu, Menu);
+    NAMED_ARRAY(unitsItems, MenuItem);
     unitsItems[1].value = true;
-    init(randomUnitsItem, "randomUnitsItem", Kind::MenuItem);
-    init(languageMenu, "languageMenu", Kind::Menu);
-    initArray(languageItems, "languageItems", Kind::MenuItem);
+    NAMED(randomUnitsItem, MenuItem);
+    NAMED(languageMenu, Menu);
+    NAMED_ARRAY(languageItems, MenuItem);
     languageItems[1].caption = QStringLiteral("Català");
     languageItems[2].caption = QStringLiteral("Español");
     languageItems[3].caption = QStringLiteral("English");
-    init(helpMenu, "helpMenu", Kind::Menu);
-    init(contentsItem, "contentsItem", Kind::MenuItem);
-    init(aboutItem, "aboutItem", Kind::MenuItem);
-    init(readMeItem, "readMeItem", Kind::MenuItem);
+    NAMED(helpMenu, Menu);
+    NAMED(contentsItem, MenuItem);
+    NAMED(aboutItem, MenuItem);
+    NAMED(readMeItem, MenuItem);
 }
+
+#undef NAMED
+#undef NAMED_ARRAY
 
 std::vector<Control *> MainWindowControls::all()
 {
