@@ -3,8 +3,11 @@
 #include "app/control.h"
 #include "app/platform/services.h"
 #include "app/textcatalogue.h"
+#include "exams/exam.h"
+#include "exercise/exercise_run.h"
 #include "exercise/exercise_state.h"
-#include "mechanisms/drawing.h"
+#include "mechanisms/animation_run.h"
+#include "mechanisms/selection.h"
 
 #include <QString>
 #include <array>
@@ -53,8 +56,9 @@ struct MainWindowControls
 };
 
 // The main window's model: the state of every control and the handlers of its events.
-// Its handlers are spread over files by concern: start-up, language, selection,
-// drawing and animation, data titles, runs.
+// It composes the activities (selection, exercise run, exam, animation) and copies what
+// they report onto its controls. Its handlers are spread over files by concern: start-up,
+// language, selection, drawing, data titles, runs, feedback.
 class MainWindowModel
 {
 public:
@@ -63,18 +67,11 @@ public:
     MainWindowControls c;
     ExerciseState st;
     LanguageBases lang;
-    DrawingParts parts;
-    DrawingState drawing;
+    Selection selection;
+    ExerciseRun run;
+    Exam exam;
+    AnimationRun animation;
 
-    // Module-level state of the program.
-    std::int16_t soundDevices = 0;
-    bool soundOn = false;
-    bool picturePending = true;
-    bool drawingMoved = false; // the last tick changed what the picture area shows
-    bool examSaved = false;
-    // A finished exam whose result window is open and not yet stored.
-    bool examResultWaiting = false;
-    QString lastExamName;
     const QString newLine = QStringLiteral("\r\n");
 
     // Start-up and shutdown.
@@ -150,13 +147,11 @@ public:
     void clearDisplay();
     void endRun();
     void examStep();
-    void scoreExercise();
     void finishExam();
 
     // The answer.
     void onAnswerKeyPressed(int &key);
     void onDoneClicked();
-    void checkAnswer();
     void showAnswerBox();
     void hideAnswerBox();
 
@@ -167,10 +162,6 @@ public:
     void playFeedbackSound(int n);
     void onSoundButtonClicked();
 
-    // Exam tables, slot 0 the totals.
-    std::array<QString, 6> examTimes;
-    std::array<float, 6> examScores{};
-    std::array<QString, 6> examResults;
     // The teacher's mode in which every answer box comes filled in.
     bool solutionsMode = false;
     // A control that should receive the keyboard focus; the view takes it and clears it.
@@ -182,6 +173,13 @@ public:
 
 private:
     void buildOptionGroups();
+    // The parts of a level's preset.
+    void offerManualChoices();
+    void hideManualChoices();
+    void enableRandomOptions();
+    void removeRandomOptions();
+    void selectEverythingRandom();
+    void drawRandomSelection();
     // Values of the data display, kept between steps of one display.
     struct Lines
     {

@@ -101,15 +101,16 @@ void ExamResultModel::load()
     printButton.caption = m_main.text(450);
     s.random->seedFromTimer();
     const QChar decimal = systemDecimal();
+    const Exam::Tables &tables = m_main.exam.tables();
     for (std::size_t i = 1; i <= 5; ++i) {
-        rowTimes[i].caption = m_main.examTimes[i];
-        rowResults[i].caption = m_main.examResults[i];
-        rowPoints[i].caption = generalNumber(m_main.examScores[i], decimal);
+        rowTimes[i].caption = tables.times[i];
+        rowResults[i].caption = tables.results[i];
+        rowPoints[i].caption = generalNumber(tables.scores[i], decimal);
     }
-    rowPoints[0].caption = generalNumber(m_main.examScores[0], decimal);
-    rowTimes[0].caption = m_main.examTimes[0];
-    if (m_main.examSaved) {
-        nameBox.caption = m_main.lastExamName;
+    rowPoints[0].caption = generalNumber(tables.scores[0], decimal);
+    rowTimes[0].caption = tables.times[0];
+    if (m_main.exam.saved()) {
+        nameBox.caption = m_main.exam.lastName();
         nameBox.selStart = 0;
         nameBox.selLength = int(nameBox.caption.size());
     }
@@ -140,7 +141,7 @@ void ExamResultModel::onAcceptClicked()
     const QDateTime now = s.clock->now();
     ExamRecord record;
     record.name = nameBox.caption;
-    record.points = formatNumber(m_main.examScores[0], QStringLiteral("#0.#"), systemDecimal());
+    record.points = formatNumber(m_main.exam.tables().scores[0], QStringLiteral("#0.#"), systemDecimal());
     record.date = formatDate(now.date(), m_main.text(392));
     record.time = formatTime(now.time(), QStringLiteral("hh:mm"));
     FileError error;
@@ -152,9 +153,7 @@ void ExamResultModel::onAcceptClicked()
                            m_main.text(395), MessageBoxService::Buttons::Ok);
         return;
     }
-    m_main.lastExamName = nameBox.caption;
-    m_main.examSaved = true;
-    m_main.examResultWaiting = false;
+    m_main.exam.stored(nameBox.caption);
     closed = true;
     if (onStored)
         onStored();
@@ -165,12 +164,12 @@ void ExamResultModel::onLeaveClicked()
     if (closed)
         return;
     // A finished exam is thrown away only when the pupil says so; staying is the default.
-    if (m_main.examResultWaiting
+    if (m_main.exam.resultWaiting()
         && m_main.services().messageBox->show(MessageBoxService::Icon::Question, m_main.text(397),
                                               m_main.text(396), MessageBoxService::Buttons::YesNoDefaultNo)
             != MessageBoxService::Answer::Yes)
         return;
-    m_main.examResultWaiting = false;
+    m_main.exam.discard();
     m_main.c.window.enabled = true;
     closed = true;
 }
