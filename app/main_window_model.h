@@ -3,6 +3,7 @@
 #include "app/control.h"
 #include "app/platform/services.h"
 #include "app/textcatalogue.h"
+#include "app/window_context.h"
 #include "exams/exam.h"
 #include "exercise/exercise_run.h"
 #include "exercise/exercise_state.h"
@@ -59,7 +60,7 @@ struct MainWindowControls
 // It composes the activities (selection, exercise run, exam, animation) and copies what
 // they report onto its controls. Its handlers are spread over files by concern: start-up,
 // language, selection, drawing, data titles, runs, feedback.
-class MainWindowModel
+class MainWindowModel : public WindowContext
 {
 public:
     MainWindowModel(const Services &services, const TextCatalogue &texts);
@@ -72,8 +73,6 @@ public:
     Exam exam;
     AnimationRun animation;
 
-    const QString newLine = QStringLiteral("\r\n");
-
     // Start-up and shutdown.
     void load();
     void onClosing();
@@ -84,8 +83,11 @@ public:
     bool isClosed() const { return m_closed; }
 
     // Texts.
-    QString text(int catalanId) const { return m_texts.text(lang.textId(catalanId)); }
-    const TextCatalogue &catalogue() const { return m_texts; }
+    QString text(int catalanId) const override { return m_texts.text(lang.textId(catalanId)); }
+    const TextCatalogue &catalogue() const override { return m_texts; }
+    const LanguageBases &language() const override { return lang; }
+    Control &mainWindow() override { return c.window; }
+    Exam &finishedExam() override { return exam; }
 
     // Caption loaders and the language switch.
     void loadFrameAndLabelTexts();
@@ -169,7 +171,7 @@ public:
     // Shows the exam result window once the fifth exercise is done.
     std::function<void()> onExamFinished;
 
-    const Services &services() const { return m_services; }
+    const Services &services() const override { return m_services; }
 
 private:
     void buildOptionGroups();

@@ -1,5 +1,7 @@
 #include "printing/print_frame.h"
 
+#include "app/main_window_model.h"
+
 namespace cinemoto {
 
 namespace {

@@ -4,6 +4,7 @@
 //   capture_screens --compare <a> <b> lists the files that differ; exit 1 when any does
 #include "app/about.h"
 #include "app/about_view.h"
+#include "app/main_window_model.h"
 #include "app/main_window_view.h"
 #include "app/help_view.h"
 #include "exams/exam_views.h"
