@@ -1,7 +1,5 @@
 #include "app/main_window_model.h"
 
-#include "app/format.h"
-
 namespace cinemoto {
 
 void MainWindowModel::setWheelCentres()
@@ -38,7 +36,7 @@ void MainWindowModel::mechanismChangeSequence()
 void MainWindowModel::onAnimationTick()
 {
     if (run.running() || exam.running())
-        c.clockBox.caption = clockText(run.tick());
+        run.tick();
     const AnimationRun::Frame frame = animation.tick(st.mechanism, c.pictureArea.picture);
     if (frame.picture)
         c.pictureArea.picture = frame.picture;

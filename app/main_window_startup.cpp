@@ -1,5 +1,6 @@
 #include "app/main_window_model.h"
 
+#include "app/format.h"
 #include "app/settings.h"
 #include "mechanisms/catalogue.h"
 
@@ -128,6 +129,7 @@ MainWindowModel::MainWindowModel(const Services &services, const TextCatalogue &
     : selection(*services.random), run(*services.clock, *services.sound), m_services(services), m_texts(texts)
 {
     buildOptionGroups();
+    run.clockChanged = [this](qint64 clockMs) { c.clockBox.caption = clockText(clockMs); };
 }
 
 void MainWindowModel::buildOptionGroups()

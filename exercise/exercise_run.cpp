@@ -51,6 +51,8 @@ void ExerciseRun::startClock()
 qint64 ExerciseRun::tick()
 {
     m_clockMs = m_clock.nowMs() - m_startMs;
+    if (clockChanged)
+        clockChanged(m_clockMs);
     return m_clockMs;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace cinemoto {
 
@@ -21,8 +22,9 @@ public:
     void end() { m_running = false; }
 
     void startClock();
-    // The time since the question was asked, returned.
+    // The time since the question was asked, returned and reported.
     qint64 tick();
+    std::function<void(qint64 clockMs)> clockChanged;
     qint64 clockMs() const { return m_clockMs; }
     // Another chance after a wrong answer: the clock goes on from that answer's time, so
     // the time spent reading the message is not counted.

@@ -57,6 +57,8 @@ TEST_F(ExerciseRunAlone, TheToleranceOfTheLevelDecidesAndAWrongAnswerKeepsTheLas
 
 TEST_F(ExerciseRunAlone, AnotherChanceGoesOnFromTheWrongAnswersTime)
 {
+    std::vector<qint64> reported;
+    run.clockChanged = [&reported](qint64 ms) { reported.push_back(ms); };
     run.startClock();
     EXPECT_FALSE(answerAfter(30000, QStringLiteral("1"), 10, 2));
     EXPECT_EQ(run.answerMs(), 30000);
@@ -70,6 +72,8 @@ TEST_F(ExerciseRunAlone, AnotherChanceGoesOnFromTheWrongAnswersTime)
     EXPECT_EQ(run.clockMs(), 0);
     clock.advanceMs(1000);
     EXPECT_EQ(run.tick(), 1000);
+    // Each tick, and only a tick, reports the time.
+    EXPECT_EQ(reported, (std::vector<qint64>{30000, 35000, 1000}));
 }
 
 TEST_F(ExerciseRunAlone, TheLoopFollowsTheMechanismAndAFeedbackSoundEndsIt)
