@@ -174,14 +174,15 @@ public:
     const Services &services() const override { return m_services; }
 
 private:
-    void buildOptionGroups();
     // The parts of a level's preset.
     void offerManualChoices();
     void hideManualChoices();
     void enableRandomOptions();
     void removeRandomOptions();
     void selectEverythingRandom();
+    // What is left to chance, drawn in its fixed order.
     void drawRandomSelection();
+    void buildOptionGroups();
     // Values of the data display, kept between steps of one display.
     struct Lines
     {
