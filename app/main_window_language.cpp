@@ -111,12 +111,12 @@ void MainWindowModel::switchLanguage(int language)
     loadMenuTexts();
 
     // An exercise on screen is written again from the same values and choices.
-    if (st.exerciseRunning || st.examRunning)
+    if (run.running() || exam.running())
         showExercise();
     if (c.faceImage.visible) {
         showExercise();
         writeSolution();
-        if (st.answerCorrect)
+        if (run.answerCorrect())
             showCorrectComment();
         else
             showWrongComment();

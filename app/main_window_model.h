@@ -3,8 +3,12 @@
 #include "app/control.h"
 #include "app/platform/services.h"
 #include "app/textcatalogue.h"
+#include "app/window_context.h"
+#include "exams/exam.h"
+#include "exercise/exercise_run.h"
 #include "exercise/exercise_state.h"
-#include "mechanisms/drawing.h"
+#include "mechanisms/animation_run.h"
+#include "mechanisms/selection.h"
 
 #include <QString>
 #include <array>
@@ -59,9 +63,10 @@ private:
 };
 
 // The main window's model: the state of every control and the handlers of its events.
-// Its handlers are spread over files by concern: start-up, language, selection,
-// drawing and animation, data titles, runs.
-class MainWindowModel
+// It composes the activities (selection, exercise run, exam, animation) and copies what
+// they report onto its controls. Its handlers are spread over files by concern: start-up,
+// language, selection, drawing, data titles, runs, feedback.
+class MainWindowModel : public WindowContext
 {
 public:
     MainWindowModel(const Services &services, const TextCatalogue &texts);
@@ -69,19 +74,10 @@ public:
     MainWindowControls c;
     ExerciseState st;
     LanguageBases lang;
-    DrawingParts parts;
-    DrawingState drawing;
-
-    // Module-level state of the program.
-    std::int16_t soundDevices = 0;
-    bool soundOn = false;
-    bool picturePending = true;
-    bool drawingMoved = false; // the last tick changed what the picture area shows
-    bool examSaved = false;
-    // A finished exam whose result window is open and not yet stored.
-    bool examResultWaiting = false;
-    QString lastExamName;
-    const QString newLine = QStringLiteral("\r\n");
+    Selection selection;
+    ExerciseRun run;
+    Exam exam;
+    AnimationRun animation;
 
     // Start-up and shutdown.
     void load();
@@ -93,8 +89,11 @@ public:
     bool isClosed() const { return m_closed; }
 
     // Texts.
-    QString text(int catalanId) const { return m_texts.text(lang.textId(catalanId)); }
-    const TextCatalogue &catalogue() const { return m_texts; }
+    QString text(int catalanId) const override { return m_texts.text(lang.textId(catalanId)); }
+    const TextCatalogue &catalogue() const override { return m_texts; }
+    const LanguageBases &language() const override { return lang; }
+    Control &mainWindow() override { return c.window; }
+    Exam &finishedExam() override { return exam; }
 
     // Caption loaders and the language switch.
     void loadFrameAndLabelTexts();
@@ -154,13 +153,11 @@ public:
     void clearDisplay();
     void endRun();
     void examStep();
-    void scoreExercise();
     void finishExam();
 
     // The answer.
     void onAnswerKeyPressed(int &key);
     void onDoneClicked();
-    void checkAnswer();
     void showAnswerBox();
     void hideAnswerBox();
 
@@ -171,10 +168,6 @@ public:
     void playFeedbackSound(int n);
     void onSoundButtonClicked();
 
-    // Exam tables, slot 0 the totals.
-    std::array<QString, 6> examTimes;
-    std::array<float, 6> examScores{};
-    std::array<QString, 6> examResults;
     // The teacher's mode in which every answer box comes filled in.
     bool solutionsMode = false;
     // A control that should receive the keyboard focus; the view takes it and clears it.
@@ -182,9 +175,17 @@ public:
     // Shows the exam result window once the fifth exercise is done.
     std::function<void()> onExamFinished;
 
-    const Services &services() const { return m_services; }
+    const Services &services() const override { return m_services; }
 
 private:
+    // The parts of a level's preset.
+    void offerManualChoices();
+    void hideManualChoices();
+    void enableRandomOptions();
+    void removeRandomOptions();
+    void selectEverythingRandom();
+    // What is left to chance, drawn in its fixed order.
+    void drawRandomSelection();
     void buildOptionGroups();
 
     Services m_services;

@@ -1,5 +1,6 @@
 #include "app/main_window_model.h"
 
+#include "app/format.h"
 #include "app/settings.h"
 #include "mechanisms/catalogue.h"
 
@@ -149,9 +150,10 @@ std::vector<Control *> MainWindowControls::all()
 }
 
 MainWindowModel::MainWindowModel(const Services &services, const TextCatalogue &texts)
-    : m_services(services), m_texts(texts)
+    : selection(*services.random), run(*services.clock, *services.sound), m_services(services), m_texts(texts)
 {
     buildOptionGroups();
+    run.clockChanged = [this](qint64 clockMs) { c.clockBox.caption = clockText(clockMs); };
 }
 
 void MainWindowModel::buildOptionGroups()
@@ -183,7 +185,7 @@ void MainWindowModel::load()
     const QString folder = m_services.folder->path();
     useProgramHelpFile(m_services);
     lang.language = readLanguageSetting(folder + QStringLiteral("/cinemoto.ini"));
-    soundDevices = std::int16_t(qBound(0, m_services.sound->deviceCount(), 32767));
+    run.findSoundDevices();
 
     for (int i = 1; i <= 3; ++i)
         c.languageItems[i].value = i == lang.language;
@@ -210,14 +212,10 @@ void MainWindowModel::load()
 
     c.pictureArea.picture = 50 + st.mechanism;
     c.pictureArea.pictureMirrored = false;
-    initialLayout(parts, drawing);
+    animation.layOut();
     showMechanismParts(st.mechanism);
 
-    examSaved = false;
-    st.exerciseRunning = false;
-    st.examRunning = false;
     st.relabelling = false;
-    picturePending = true;
 
     m_services.random->seedFromTimer();
 }
@@ -228,7 +226,7 @@ void MainWindowModel::onClosing()
     if (m_closing || m_closed)
         return;
     m_closing = true;
-    if (soundOn)
+    if (run.loopOn())
         onSoundButtonClicked();
     m_closed = true;
 }
@@ -238,9 +236,9 @@ bool MainWindowModel::mayClose()
     if (m_closing || m_closed)
         return true;
     int question = 0;
-    if (examResultWaiting)
+    if (exam.resultWaiting())
         question = 397;
-    else if (st.examRunning)
+    else if (exam.running())
         question = 398;
     if (!question)
         return true;

@@ -1,6 +1,7 @@
 #include "app/main_window_model.h"
 
 #include "app/file_io.h"
+#include "printing/print_frame.h"
 
 namespace cinemoto {
 
@@ -54,6 +55,11 @@ void MainWindowModel::copyPicture()
     m_services.clipboard->clear();
     // The universal joint has no large picture: its own small one stands in.
     m_services.clipboard->setTextAndPicture(c.mechanismOptions[m].caption, m == 6 ? 56 : m + 74);
+}
+
+void MainWindowModel::printExercise()
+{
+    printExerciseSheet(*this, PrinterService::Target::Printer);
 }
 
 } // namespace cinemoto

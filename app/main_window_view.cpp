@@ -457,7 +457,7 @@ void MainWindowView::tick()
         applyControl(c.clockBox, clock);
     if (m_picture->isVisibleTo(this) != c.pictureArea.visible)
         m_picture->setVisible(c.pictureArea.visible);
-    if (c.pictureArea.visible && m_model.drawingMoved)
+    if (c.pictureArea.visible && m_model.animation.moved())
         m_picture->partsMoved();
 }
 

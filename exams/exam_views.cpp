@@ -83,7 +83,7 @@ ExamResultView::ExamResultView(ExamResultModel &model, QWidget *parent) : TwipsD
     QMenu *choices = printChoicesMenu(this, [this](PrinterService::Target target) {
         handle([this, target] { m_model.print(target); });
     });
-    QToolButton *more = printChoicesButton(choices, m_model.mainWindow());
+    QToolButton *more = printChoicesButton(choices, m_model.context());
     more->setParent(this);
     more->setGeometry(px(5170), px(3600), px(300), px(380));
     setFixedSize(px(5560), px(4200));
@@ -183,7 +183,7 @@ ExamsTakenView::ExamsTakenView(ExamsTakenModel &model, QWidget *parent) : TwipsD
         m_model.print(target);
         sync();
     });
-    QToolButton *more = printChoicesButton(choices, m_model.mainWindow());
+    QToolButton *more = printChoicesButton(choices, m_model.context());
     more->setParent(this);
     more->setGeometry(px(3470), px(4140), px(300), px(380));
     setFixedSize(px(4900), px(4700));

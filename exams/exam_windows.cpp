@@ -1,6 +1,7 @@
 #include "exams/exam_windows.h"
 
 #include "app/format.h"
+#include "exams/exam.h"
 #include "exams/record_file.h"
 #include "printing/exam_printouts.h"
 
@@ -21,13 +22,13 @@ void nameArray(std::array<Control, N> &array, const char *n, std::size_t from)
         name(array[i], n, int(i));
 }
 
-QString recordPath(MainWindowModel &main)
+QString recordPath(WindowContext &main)
 {
     return main.services().folder->recordsFolder() + QStringLiteral("/exadat");
 }
 
 // The reason a pupil is given for a record file that failed.
-QString failureText(const MainWindowModel &main, const FileError &error)
+QString failureText(const WindowContext &main, const FileError &error)
 {
     switch (error.failure) {
     case FileFailure::NoSpace:
@@ -49,7 +50,7 @@ QString failureText(const MainWindowModel &main, const FileError &error)
 
 } // namespace
 
-ExamResultModel::ExamResultModel(MainWindowModel &main) : m_main(main)
+ExamResultModel::ExamResultModel(WindowContext &main) : m_main(main)
 {
     name(window, "examResultWindow");
     window.caption = QStringLiteral("Resultat de l'examen");
@@ -101,15 +102,16 @@ void ExamResultModel::load()
     printButton.caption = m_main.text(450);
     s.random->seedFromTimer();
     const QChar decimal = systemDecimal();
+    const Exam::Tables &tables = m_main.finishedExam().tables();
     for (std::size_t i = 1; i <= 5; ++i) {
-        rowTimes[i].caption = m_main.examTimes[i];
-        rowResults[i].caption = m_main.examResults[i];
-        rowPoints[i].caption = generalNumber(m_main.examScores[i], decimal);
+        rowTimes[i].caption = tables.times[i];
+        rowResults[i].caption = tables.results[i];
+        rowPoints[i].caption = generalNumber(tables.scores[i], decimal);
     }
-    rowPoints[0].caption = generalNumber(m_main.examScores[0], decimal);
-    rowTimes[0].caption = m_main.examTimes[0];
-    if (m_main.examSaved) {
-        nameBox.caption = m_main.lastExamName;
+    rowPoints[0].caption = generalNumber(tables.scores[0], decimal);
+    rowTimes[0].caption = tables.times[0];
+    if (m_main.finishedExam().saved()) {
+        nameBox.caption = m_main.finishedExam().lastName();
         nameBox.selStart = 0;
         nameBox.selLength = int(nameBox.caption.size());
     }
@@ -140,7 +142,7 @@ void ExamResultModel::onAcceptClicked()
     const QDateTime now = s.clock->now();
     ExamRecord record;
     record.name = nameBox.caption;
-    record.points = formatNumber(m_main.examScores[0], QStringLiteral("#0.#"), systemDecimal());
+    record.points = formatNumber(m_main.finishedExam().tables().scores[0], QStringLiteral("#0.#"), systemDecimal());
     record.date = formatDate(now.date(), m_main.text(392));
     record.time = formatTime(now.time(), QStringLiteral("hh:mm"));
     FileError error;
@@ -152,9 +154,7 @@ void ExamResultModel::onAcceptClicked()
                            m_main.text(395), MessageBoxService::Buttons::Ok);
         return;
     }
-    m_main.lastExamName = nameBox.caption;
-    m_main.examSaved = true;
-    m_main.examResultWaiting = false;
+    m_main.finishedExam().stored(nameBox.caption);
     closed = true;
     if (onStored)
         onStored();
@@ -165,13 +165,13 @@ void ExamResultModel::onLeaveClicked()
     if (closed)
         return;
     // A finished exam is thrown away only when the pupil says so; staying is the default.
-    if (m_main.examResultWaiting
+    if (m_main.finishedExam().resultWaiting()
         && m_main.services().messageBox->show(MessageBoxService::Icon::Question, m_main.text(397),
                                               m_main.text(396), MessageBoxService::Buttons::YesNoDefaultNo)
             != MessageBoxService::Answer::Yes)
         return;
-    m_main.examResultWaiting = false;
-    m_main.c.window.enabled = true;
+    m_main.finishedExam().discard();
+    m_main.mainWindow().enabled = true;
     closed = true;
 }
 
@@ -186,7 +186,7 @@ void ExamResultModel::print(PrinterService::Target target)
     sendPrintout(m_main, examResultSheet(m_main, *this), target);
 }
 
-ExamsTakenModel::ExamsTakenModel(MainWindowModel &main) : m_main(main)
+ExamsTakenModel::ExamsTakenModel(WindowContext &main) : m_main(main)
 {
     name(window, "examsTakenWindow");
     window.caption = QStringLiteral("Exàmens realitzats");
@@ -244,7 +244,7 @@ void ExamsTakenModel::load()
 
 void ExamsTakenModel::onAcceptClicked()
 {
-    m_main.c.window.enabled = true;
+    m_main.mainWindow().enabled = true;
     closed = true;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "app/control.h"
-#include "app/main_window_model.h"
+#include "app/window_context.h"
 
 #include <array>
+#include <functional>
 
 namespace cinemoto {
 
@@ -11,7 +12,7 @@ namespace cinemoto {
 class ExamResultModel
 {
 public:
-    explicit ExamResultModel(MainWindowModel &main);
+    explicit ExamResultModel(WindowContext &main);
 
     Control window, titleLabel, exerciseHeading, resultHeading, timeHeading, pointsHeading, totalLabel, nameLabel, nameBox,
         acceptButton, leaveButton, printButton;
@@ -25,19 +26,19 @@ public:
     void onAcceptClicked();
     void onLeaveClicked();
     void print(PrinterService::Target target = PrinterService::Target::Printer);
-    const MainWindowModel &mainWindow() const { return m_main; }
+    const WindowContext &context() const { return m_main; }
     // The window's own close control leaves as "leave" does.
     void onClosing();
 
 private:
-    MainWindowModel &m_main;
+    WindowContext &m_main;
 };
 
 // The exams-taken window: the ten newest stored exams.
 class ExamsTakenModel
 {
 public:
-    explicit ExamsTakenModel(MainWindowModel &main);
+    explicit ExamsTakenModel(WindowContext &main);
 
     Control window, titleLabel, nameHeading, pointsHeading, dateHeading, timeHeading, acceptButton, printButton;
     std::array<Control, 11> nameCells, pointsCells, dateCells, timeCells; // 1..10
@@ -49,11 +50,11 @@ public:
     void load();
     void onAcceptClicked();
     void print(PrinterService::Target target = PrinterService::Target::Printer);
-    const MainWindowModel &mainWindow() const { return m_main; }
+    const WindowContext &context() const { return m_main; }
     void onClosing();
 
 private:
-    MainWindowModel &m_main;
+    WindowContext &m_main;
 };
 
 } // namespace cinemoto

@@ -121,7 +121,7 @@ void PictureView::paintScene(QPainter &p, const QSizeF &size, const QRegion &onl
     const QRectF source = target.intersected(logicalCache);
     if (!source.isEmpty())
         p.drawPixmap(source, m_cache, QRectF(source.topLeft() * dpr, source.size() * dpr));
-    paintDrawingParts(p, m_model.parts, pixel, only);
+    paintDrawingParts(p, m_model.animation.parts, pixel, only);
 }
 
 void paintDrawingParts(QPainter &p, const DrawingParts &parts, double pixel, const QRegion &only)
@@ -161,7 +161,7 @@ int PictureView::pictureLeft() const
 void PictureView::partsMoved()
 {
     const Control &area = m_model.c.pictureArea;
-    std::vector<QRect> now = drawingPartBounds(m_model.parts, scale());
+    std::vector<QRect> now = drawingPartBounds(m_model.animation.parts, scale());
     const QPoint offset(pictureLeft(), 0);
     for (QRect &r : now)
         r.translate(offset);

@@ -4,7 +4,7 @@
 
 namespace cinemoto {
 
-Printout examResultSheet(MainWindowModel &main, const ExamResultModel &result)
+Printout examResultSheet(WindowContext &main, const ExamResultModel &result)
 {
     Printout p = printoutHeading(main, kExamResultJobText);
     p.subtitle = result.titleLabel.caption;
@@ -22,7 +22,7 @@ Printout examResultSheet(MainWindowModel &main, const ExamResultModel &result)
     return p;
 }
 
-Printout examsTakenSheet(MainWindowModel &main, const ExamsTakenModel &list)
+Printout examsTakenSheet(WindowContext &main, const ExamsTakenModel &list)
 {
     Printout p = printoutHeading(main, kExamsTakenJobText);
     p.subtitle = list.titleLabel.caption;

@@ -8,8 +8,8 @@ class ExamResultModel;
 class ExamsTakenModel;
 
 // The five rows and the total, with the pupil's name when one has been typed.
-Printout examResultSheet(MainWindowModel &main, const ExamResultModel &result);
+Printout examResultSheet(WindowContext &main, const ExamResultModel &result);
 // The stored exams as a table, newest first.
-Printout examsTakenSheet(MainWindowModel &main, const ExamsTakenModel &list);
+Printout examsTakenSheet(WindowContext &main, const ExamsTakenModel &list);
 
 } // namespace cinemoto

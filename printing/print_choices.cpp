@@ -1,6 +1,6 @@
 #include "printing/print_choices.h"
 
-#include "app/main_window_model.h"
+#include "app/window_context.h"
 #include "printing/print_frame.h"
 
 #include <QAction>
@@ -22,7 +22,7 @@ QMenu *printChoicesMenu(QWidget *parent, const std::function<void(PrinterService
     return menu;
 }
 
-void setPrintChoicesTexts(QMenu *menu, const MainWindowModel &main)
+void setPrintChoicesTexts(QMenu *menu, const WindowContext &main)
 {
     if (auto *a = menu->findChild<QAction *>(QStringLiteral("printPreview")))
         a->setText(main.text(kPrintPreviewText));
@@ -30,7 +30,7 @@ void setPrintChoicesTexts(QMenu *menu, const MainWindowModel &main)
         a->setText(main.text(kSavePdfText));
 }
 
-QToolButton *printChoicesButton(QMenu *menu, const MainWindowModel &main)
+QToolButton *printChoicesButton(QMenu *menu, const WindowContext &main)
 {
     auto *button = new QToolButton;
     button->setObjectName(QStringLiteral("printChoicesButton"));

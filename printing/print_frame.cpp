@@ -4,7 +4,7 @@
 
 namespace cinemoto {
 
-bool confirmPrinting(MainWindowModel &main)
+bool confirmPrinting(WindowContext &main)
 {
     const QString text = main.text(281) + main.newLine + main.text(282) + main.newLine + main.text(283);
     return main.services().messageBox->show(MessageBoxService::Icon::Question, text, main.text(284),
@@ -35,7 +35,7 @@ int reasonText(PrinterService::Outcome outcome)
 
 } // namespace
 
-void sendPrintout(MainWindowModel &main, const Printout &printout, PrinterService::Target target)
+void sendPrintout(WindowContext &main, const Printout &printout, PrinterService::Target target)
 {
     if (target == PrinterService::Target::Printer && !confirmPrinting(main))
         return;
@@ -49,7 +49,7 @@ void sendPrintout(MainWindowModel &main, const Printout &printout, PrinterServic
                                      MessageBoxService::Buttons::Ok);
 }
 
-Printout printoutHeading(MainWindowModel &main, int jobTextId)
+Printout printoutHeading(WindowContext &main, int jobTextId)
 {
     Printout p;
     p.jobName = main.text(jobTextId);

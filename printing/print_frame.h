@@ -1,9 +1,11 @@
 #pragma once
 
-#include "app/main_window_model.h"
+#include "app/window_context.h"
 #include "printing/printout.h"
 
 namespace cinemoto {
+
+class MainWindowModel;
 
 // The exam windows' colours on screen.
 constexpr std::uint32_t kPaperWhite = 0xFFFFFFFF;
@@ -28,14 +30,14 @@ enum PrintText : int {
 };
 
 // Asks whether the printer is ready; true when the pupil answers Yes.
-bool confirmPrinting(MainWindowModel &main);
+bool confirmPrinting(WindowContext &main);
 
 // Sends a printout where the pupil asked. Printing on paper is confirmed first; a print
 // or a file that could not be done is reported in the pupil's language.
-void sendPrintout(MainWindowModel &main, const Printout &printout, PrinterService::Target target);
+void sendPrintout(WindowContext &main, const Printout &printout, PrinterService::Target target);
 
 // The trainer's name and the date of today, as every printout starts.
-Printout printoutHeading(MainWindowModel &main, int jobTextId);
+Printout printoutHeading(WindowContext &main, int jobTextId);
 
 // The exercise on screen, without the pupil's answer, comment, face or clock.
 Printout exerciseSheet(MainWindowModel &main);

@@ -2,7 +2,7 @@
 
 namespace cinemoto {
 
-QuizModel::QuizModel(MainWindowModel &main) : m_main(main)
+QuizModel::QuizModel(WindowContext &main) : m_main(main)
 {
     const auto named = [](Control &c, const char *n, Control::Kind kind, int index = 0) {
         c.name = QString::fromLatin1(n);
@@ -31,12 +31,12 @@ QuizModel::QuizModel(MainWindowModel &main) : m_main(main)
 
 int QuizModel::questionCount() const
 {
-    return m_counts[std::size_t(qBound(1, m_main.lang.language, 3))];
+    return m_counts[std::size_t(qBound(1, m_main.language().language, 3))];
 }
 
 QString QuizModel::quizText(int offset) const
 {
-    return m_main.catalogue().text(m_main.lang.quizBase() + offset);
+    return m_main.catalogue().text(m_main.language().quizBase() + offset);
 }
 
 void QuizModel::load()
@@ -54,7 +54,7 @@ void QuizModel::load()
     successLabel.caption = m_main.text(584);
     askedCount.caption = QStringLiteral("0");
     rightCount.caption = QStringLiteral("0");
-    window.helpContext = m_main.lang.language + 482;
+    window.helpContext = m_main.language().language + 482;
 }
 
 void QuizModel::askQuestion()
@@ -90,7 +90,7 @@ void QuizModel::askQuestion()
     const int code = quizText(10 * chosen + 5).trimmed().toInt();
     rightAnswer = qBound(1, code / 100, 4);
     const int mechanism = qBound(1, code % 100, 19);
-    window.helpContext = mechanism + 50 + m_main.lang.helpBase();
+    window.helpContext = mechanism + 50 + m_main.language().helpBase();
     pictureImage.picture = mechanism == 6 ? 56 : 74 + mechanism;
     answered = false;
 }
@@ -127,7 +127,7 @@ QString QuizModel::answerMark(int k) const
 
 void QuizModel::onClosing()
 {
-    m_main.c.window.enabled = true;
+    m_main.mainWindow().enabled = true;
 }
 
 } // namespace cinemoto

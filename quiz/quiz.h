@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/control.h"
-#include "app/main_window_model.h"
+#include "app/window_context.h"
 
 #include <array>
 #include <vector>
@@ -17,7 +17,7 @@ constexpr std::uint32_t kAnswerRed = 0xFFFF0000;
 class QuizModel
 {
 public:
-    explicit QuizModel(MainWindowModel &main);
+    explicit QuizModel(WindowContext &main);
 
     Control window, askButton, pictureImage, questionLabel, faceImage, askedLabel, rightLabel, successLabel, askedCount,
         rightCount, successRate, successImage;
@@ -39,7 +39,7 @@ public:
 private:
     QString quizText(int offset) const;
 
-    MainWindowModel &m_main;
+    WindowContext &m_main;
     std::array<int, 4> m_counts{0, 201, 201, 19};
     std::vector<bool> asked; // 1..count
 };

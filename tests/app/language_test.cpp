@@ -44,8 +44,8 @@ TEST_F(StartUp, EveryStartShowsTheSameChoices)
     EXPECT_TRUE(c().randomExerciseOption.visible && c().randomExerciseOption.enabled);
     EXPECT_EQ(c().pictureArea.picture, 67);
     EXPECT_FALSE(c().pictureArea.pictureMirrored);
-    EXPECT_TRUE(form->picturePending);
-    EXPECT_FALSE(st().exerciseRunning || st().examRunning || st().relabelling);
+    EXPECT_TRUE(form->animation.pending());
+    EXPECT_FALSE(form->run.running() || form->exam.running() || st().relabelling);
     EXPECT_EQ(c().window.helpContext, 67);
     EXPECT_EQ(fakes.random.seeds, 1);
     // Nothing of an exercise shows before one starts.
@@ -65,9 +65,10 @@ TEST_F(StartUp, ABrokenSettingsFileStillStarts)
 TEST_F(StartUp, ClosingWithTheSoundLoopStopsItFirst)
 {
     start(1);
-    form->soundOn = true;
+    form->onSoundButtonClicked();
+    ASSERT_TRUE(form->run.loopOn());
     form->onClosing();
-    EXPECT_FALSE(form->soundOn);
+    EXPECT_FALSE(form->run.loopOn());
     EXPECT_EQ(fakes.sound.stops, 1);
     EXPECT_TRUE(form->isClosed());
     form->onExitChosen(); // a second request changes nothing

@@ -14,13 +14,14 @@ protected:
     void SetUp() override
     {
         start(1);
-        form->examTimes = {QStringLiteral("3:10"), QStringLiteral("0:20"), QStringLiteral("1:00"),
-                           QStringLiteral("0:50"), QStringLiteral("0:40"), QStringLiteral("0:20")};
-        form->examScores = {6.75f, 1.9f, 1.7f, 0, 1.75f, 1.4f};
-        form->examResults = {QString(), form->text(341), form->text(341), form->text(342), form->text(341),
-                             form->text(341)};
+        Exam::Tables tables;
+        tables.times = {QStringLiteral("3:10"), QStringLiteral("0:20"), QStringLiteral("1:00"),
+                        QStringLiteral("0:50"), QStringLiteral("0:40"), QStringLiteral("0:20")};
+        tables.scores = {6.75f, 1.9f, 1.7f, 0, 1.75f, 1.4f};
+        tables.results = {QString(), form->text(341), form->text(341), form->text(342), form->text(341),
+                          form->text(341)};
         c().window.enabled = false;
-        form->examResultWaiting = true; // as when the fifth exercise has been answered
+        form->exam.restore(tables, true); // as when the fifth exercise has been answered
     }
     std::array<ExamRecord, kRecordCount> stored()
     {
@@ -56,8 +57,8 @@ TEST_F(ExamWindows, StoringKeepsTheNameAndOpensTheList)
     EXPECT_EQ(key, 0);
     EXPECT_TRUE(listOpened);
     EXPECT_TRUE(result.closed);
-    EXPECT_TRUE(form->examSaved);
-    EXPECT_EQ(form->lastExamName, QStringLiteral("Abcdefghijklmnopqrst"));
+    EXPECT_TRUE(form->exam.saved());
+    EXPECT_EQ(form->exam.lastName(), QStringLiteral("Abcdefghijklmnopqrst"));
     const auto records = stored();
     EXPECT_EQ(records[0].name, QStringLiteral("Abcdefghijklmnop"));
     EXPECT_EQ(records[0].points.trimmed(), formatNumber(6.75, QStringLiteral("#0.#"), systemDecimal()));
@@ -105,7 +106,7 @@ TEST_F(ExamWindows, LeavingAFinishedExamAsksFirstAndStaysByDefault)
     result.onClosing();
     EXPECT_TRUE(result.closed);
     EXPECT_TRUE(c().window.enabled);
-    EXPECT_FALSE(form->examResultWaiting);
+    EXPECT_FALSE(form->exam.resultWaiting());
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("exadat"))));
     // Once stored, or once left, there is nothing to ask about.
     result.onClosing();
@@ -120,10 +121,10 @@ TEST_F(ExamWindows, TheMainWindowsExitAsksWhileAnExamWouldBeLost)
     EXPECT_EQ(fakes.messageBox.shown[0].text, form->text(397));
     EXPECT_FALSE(form->isClosed());
     // During an exam.
-    form->examResultWaiting = false;
+    form->exam.discard();
     c().window.enabled = true;
     form->startOrStopExam();
-    ASSERT_TRUE(st().examRunning);
+    ASSERT_TRUE(form->exam.running());
     form->onExitChosen();
     ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
     EXPECT_EQ(fakes.messageBox.shown[1].text, form->text(398));
@@ -136,7 +137,7 @@ TEST_F(ExamWindows, TheMainWindowsExitAsksWhileAnExamWouldBeLost)
 
 TEST_F(ExamWindows, NoQuestionWhenNoExamIsAtStake)
 {
-    form->examResultWaiting = false;
+    form->exam.discard();
     c().window.enabled = true;
     form->onExitChosen();
     EXPECT_TRUE(fakes.messageBox.shown.empty());
@@ -151,8 +152,8 @@ TEST_F(ExamWindows, AFailedStoreKeepsTheResultOnScreenAndNamesTheReason)
     result.nameBox.caption = QStringLiteral("Pau");
     result.onAcceptClicked();
     EXPECT_FALSE(result.closed);
-    EXPECT_FALSE(form->examSaved);
-    EXPECT_TRUE(form->examResultWaiting);
+    EXPECT_FALSE(form->exam.saved());
+    EXPECT_TRUE(form->exam.resultWaiting());
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].title, form->text(395));
     EXPECT_EQ(fakes.messageBox.shown[0].text,
@@ -173,7 +174,7 @@ TEST_F(ExamWindows, ANameIsStoredExactlyAsShown)
     EXPECT_TRUE(result.closed);
     EXPECT_EQ(stored()[0].name.trimmed(), QStringLiteral("?ucja ÿ"));
     // Exactly sixteen characters are kept whole.
-    form->examResultWaiting = true;
+    form->exam.restore(form->exam.tables(), true);
     ExamResultModel again(*form);
     again.load();
     again.nameBox.caption = QStringLiteral("Abcdefghijklmnoÿ");
@@ -204,19 +205,19 @@ TEST_F(ExamWindows, TheListSaysWhereItComesFromAndWhyItCouldNotBeRead)
 TEST_F(ExamWindows, AnAnswerPastTheHourCountsItsWholeTime)
 {
     c().window.enabled = true;
-    form->examResultWaiting = false;
+    form->exam.discard();
     form->startOrStopExam();
     c().answerBox.caption = formatSignificant(st().solution, QStringLiteral("###0.0###"), systemDecimal(), kPrefillDigits);
     fakes.clock.advanceMs(3600000 + 10000);
     form->onAnimationTick();
     EXPECT_EQ(c().clockBox.caption, QStringLiteral("60:10"));
     form->onDoneClicked();
-    EXPECT_TRUE(st().answerCorrect);
-    EXPECT_EQ(st().elapsedSeconds, 3610);
-    EXPECT_EQ(form->examTimes[1], QStringLiteral("60:10"));
+    EXPECT_TRUE(form->run.answerCorrect());
+    EXPECT_EQ(form->run.seconds(), 3610);
+    EXPECT_EQ(form->exam.tables().times[1], QStringLiteral("60:10"));
     // The slowest band, not the top comment and not the top score.
     EXPECT_EQ(c().faceImage.picture, 43);
-    EXPECT_FLOAT_EQ(form->examScores[1], 0.5f);
+    EXPECT_FLOAT_EQ(form->exam.tables().scores[1], 0.5f);
 }
 
 TEST_F(ExamWindows, ListShowsTenRowsNewestFirstAndCreatesTheFile)
@@ -246,18 +247,18 @@ TEST_F(ExamWindows, ExamStartAndAbandon)
     c().window.enabled = true;
     form->onLevelChosen(1);
     form->startOrStopExam();
-    EXPECT_TRUE(st().examRunning);
+    EXPECT_TRUE(form->exam.running());
     EXPECT_EQ(st().level, 3);
     EXPECT_FALSE(c().exerciseButton.enabled || c().newExerciseItem.enabled);
     EXPECT_TRUE(c().randomMechanismOption.value && c().randomUnitsItem.value);
-    EXPECT_TRUE(st().examUsed[std::size_t(st().mechanism)]);
+    EXPECT_TRUE(form->exam.used(st().mechanism));
     form->startOrStopExam(); // abandoned
-    EXPECT_FALSE(st().examRunning);
+    EXPECT_FALSE(form->exam.running());
     EXPECT_EQ(st().level, 1); // the ticked level is back with its preset
     EXPECT_FALSE(c().randomMechanismOption.visible);
     EXPECT_TRUE(c().exerciseButton.enabled);
     EXPECT_FALSE(c().answerBox.visible || c().drivingData.visible);
     form->startOrStopExam(); // a new exam starts from zero
-    EXPECT_EQ(st().examCount, 0);
-    EXPECT_FLOAT_EQ(form->examScores[0], 0);
+    EXPECT_EQ(form->exam.count(), 0);
+    EXPECT_FLOAT_EQ(form->exam.tables().scores[0], 0);
 }

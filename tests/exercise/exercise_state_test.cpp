@@ -12,7 +12,6 @@ TEST(ExerciseStateRecord, FieldsHaveTheAgreedWidths)
     static_assert(std::is_same_v<decltype(s.level), std::int32_t>);
     static_assert(std::is_same_v<decltype(s.motorValue), float>);
     EXPECT_EQ(s.randomChoices.size(), 7u);
-    EXPECT_EQ(s.examUsed.size(), 20u);
     // The rpm factor is the seven-digit single, not 60 / 2 pi.
     EXPECT_EQ(kRpmFactor, 9.549297f);
     EXPECT_NE(double(kRpmFactor), 60.0 / (2 * 3.14159265358979));
@@ -33,16 +32,16 @@ TEST_F(ExerciseStateAtStart, StartValuesAreSetAndEverythingElseIsEmpty)
     EXPECT_EQ(s.units, 1);
     EXPECT_EQ(s.unitFactor, 9.549297f);
     EXPECT_EQ(s.unitLabel, QStringLiteral("rpm"));
-    EXPECT_FALSE(s.exerciseRunning);
-    EXPECT_FALSE(s.examRunning);
+    EXPECT_FALSE(form->run.running());
+    EXPECT_FALSE(form->exam.running());
     EXPECT_FALSE(s.relabelling);
     EXPECT_EQ(s.motorValue, 0.0f);
     EXPECT_EQ(s.solution, 0.0f);
     EXPECT_EQ(s.motorSize, 0);
-    EXPECT_EQ(s.examCount, 0);
+    EXPECT_EQ(form->exam.count(), 0);
     EXPECT_TRUE(s.ratioFormat.isEmpty());
     for (bool chosen : s.randomChoices)
         EXPECT_FALSE(chosen);
-    for (bool used : s.examUsed)
-        EXPECT_FALSE(used);
+    for (int m = 1; m <= mechanismCount; ++m)
+        EXPECT_FALSE(form->exam.used(m));
 }

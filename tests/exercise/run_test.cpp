@@ -41,7 +41,7 @@ QString secondLine(const QString &box)
 }
 } // namespace
 
-class ExerciseRun : public FormFixture
+class RunOnScreen : public FormFixture
 {
 protected:
     QChar d;
@@ -75,13 +75,13 @@ protected:
     }
 };
 
-TEST_F(ExerciseRun, SpurGearExerciseTwoAtTheEasyLevel)
+TEST_F(RunOnScreen, SpurGearExerciseTwoAtTheEasyLevel)
 {
     form->onLevelChosen(1);
     choose(2, 1, 2);
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
     form->startOrStopExercise();
-    EXPECT_TRUE(st().exerciseRunning);
+    EXPECT_TRUE(form->run.running());
     EXPECT_FLOAT_EQ(st().solution, 95.49297f);
     EXPECT_EQ(st().ratioFormat, QStringLiteral("##.00"));
     // Driving speed and both sizes hidden; the driven speed and the ratio shown.
@@ -101,21 +101,21 @@ TEST_F(ExerciseRun, SpurGearExerciseTwoAtTheEasyLevel)
     EXPECT_EQ(c().window.helpContext, 51);
 
     answer(QStringLiteral("95,5"), 45000);
-    EXPECT_TRUE(st().answerCorrect);
-    EXPECT_EQ(st().elapsedSeconds, 45);
+    EXPECT_TRUE(form->run.answerCorrect());
+    EXPECT_EQ(form->run.seconds(), 45);
     EXPECT_EQ(c().questionLabel.caption, form->text(111) + num(" 95.49  ") + QStringLiteral("rpm"));
     EXPECT_EQ(c().questionLabel.alignment, 0);
     EXPECT_EQ(c().commentLabel.caption, form->text(181));
     EXPECT_EQ(c().faceImage.picture, 41);
     EXPECT_TRUE(c().faceImage.visible && c().commentLabel.visible);
-    EXPECT_FALSE(st().exerciseRunning);
+    EXPECT_FALSE(form->run.running());
     EXPECT_TRUE(c().typeFrame.enabled && c().mechanismFrame.enabled && c().difficultyMenu.enabled && c().examButton.enabled);
     ASSERT_EQ(fakes.sound.played.size(), 1u);
     EXPECT_FALSE(fakes.sound.played[0].loop);
     EXPECT_EQ(fakes.sound.played[0].resource, QStringLiteral(":/sounds/1621.wav"));
 }
 
-TEST_F(ExerciseRun, DefaultSpeedLinesAndSizesOfTheWorkedExample)
+TEST_F(RunOnScreen, DefaultSpeedLinesAndSizesOfTheWorkedExample)
 {
     form->onLevelChosen(1);
     choose(2, 1, 1);
@@ -128,7 +128,7 @@ TEST_F(ExerciseRun, DefaultSpeedLinesAndSizesOfTheWorkedExample)
     EXPECT_FLOAT_EQ(st().solution, 3);
 }
 
-TEST_F(ExerciseRun, RatioOfOneIsWrittenWithFiveDecimals)
+TEST_F(RunOnScreen, RatioOfOneIsWrittenWithFiveDecimals)
 {
     choose(2, 6, 1);
     fakes.random.script = {drawForA(100), drawForB(10), drawForS(4), 0.1f};
@@ -137,19 +137,19 @@ TEST_F(ExerciseRun, RatioOfOneIsWrittenWithFiveDecimals)
     EXPECT_EQ(c().ratioLabel.caption, form->text(101) + num("1.00000"));
 }
 
-TEST_F(ExerciseRun, StoppingTwiceShowsNoSolution)
+TEST_F(RunOnScreen, StoppingTwiceShowsNoSolution)
 {
     choose(1, 17, 2);
     form->startOrStopExercise();
     form->startOrStopExercise();
-    EXPECT_FALSE(st().exerciseRunning);
+    EXPECT_FALSE(form->run.running());
     EXPECT_FALSE(c().drivingData.visible || c().questionLabel.visible || c().faceImage.visible || c().commentLabel.visible);
     EXPECT_FALSE(c().answerBox.visible || c().doneButton.visible);
     EXPECT_TRUE(c().typeFrame.enabled && c().mechanismFrame.enabled && c().exerciseFrame.enabled);
     EXPECT_TRUE(fakes.sound.played.empty());
 }
 
-TEST_F(ExerciseRun, WrongAnswerAtNormalLevelPausesTheClock)
+TEST_F(RunOnScreen, WrongAnswerAtNormalLevelPausesTheClock)
 {
     choose(2, 1, 2);
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
@@ -163,7 +163,7 @@ TEST_F(ExerciseRun, WrongAnswerAtNormalLevelPausesTheClock)
     EXPECT_EQ(fakes.messageBox.shown[0].title, form->text(191));
     EXPECT_EQ(fakes.messageBox.shown[0].helpTopic, 0);
     EXPECT_TRUE(c().answerBox.visible && c().clockBox.visible);
-    EXPECT_TRUE(st().exerciseRunning);
+    EXPECT_TRUE(form->run.running());
     // Five seconds later the clock reads 35 s, not counting the box.
     fakes.clock.advanceMs(5000);
     form->onAnimationTick();
@@ -175,11 +175,11 @@ TEST_F(ExerciseRun, WrongAnswerAtNormalLevelPausesTheClock)
     EXPECT_FALSE(c().clockBox.visible);
     EXPECT_TRUE(c().questionLabel.visible);
     EXPECT_EQ(c().questionLabel.caption.left(form->text(111).size()), form->text(111));
-    EXPECT_FALSE(st().exerciseRunning);
+    EXPECT_FALSE(form->run.running());
     EXPECT_TRUE(fakes.sound.played.empty()); // no sound for a wrong answer
 }
 
-TEST_F(ExerciseRun, WrongAnswerAtEasyLevelOffersHelp)
+TEST_F(RunOnScreen, WrongAnswerAtEasyLevelOffersHelp)
 {
     form->onLevelChosen(1);
     choose(1, 19, 1);
@@ -192,7 +192,7 @@ TEST_F(ExerciseRun, WrongAnswerAtEasyLevelOffersHelp)
     EXPECT_EQ(c().questionLabel.caption.left(form->text(106).size()), form->text(106));
 }
 
-TEST_F(ExerciseRun, WrongAnswerAtHardLevelEndsWithoutAQuestion)
+TEST_F(RunOnScreen, WrongAnswerAtHardLevelEndsWithoutAQuestion)
 {
     form->onLevelChosen(3);
     form->startOrStopExercise();
@@ -201,32 +201,32 @@ TEST_F(ExerciseRun, WrongAnswerAtHardLevelEndsWithoutAQuestion)
     EXPECT_TRUE(fakes.messageBox.shown.empty());
     EXPECT_EQ(c().commentLabel.caption, form->text(192));
     EXPECT_EQ(c().faceImage.picture, 43);
-    EXPECT_FALSE(st().exerciseRunning);
+    EXPECT_FALSE(form->run.running());
     EXPECT_FALSE(c().typeFrame.enabled); // the hard level keeps its choices locked
     EXPECT_TRUE(c().difficultyMenu.enabled);
 }
 
-TEST_F(ExerciseRun, HardLevelSlowAnswerGetsTheFrownAndNoSound)
+TEST_F(RunOnScreen, HardLevelSlowAnswerGetsTheFrownAndNoSound)
 {
     form->onLevelChosen(3);
     form->onDoneClicked(); // nothing to answer yet
     EXPECT_FALSE(c().faceImage.visible);
     form->startOrStopExercise();
     form->onSoundButtonClicked(); // the loop plays
-    EXPECT_TRUE(form->soundOn);
+    EXPECT_TRUE(form->run.loopOn());
     c().answerBox.caption = formatNumber(st().solution, QStringLiteral("###0.0###"), d);
     fakes.clock.advanceMs(125000);
     form->onAnimationTick();
     form->onDoneClicked();
-    EXPECT_TRUE(st().answerCorrect);
-    EXPECT_EQ(st().elapsedSeconds, 125);
+    EXPECT_TRUE(form->run.answerCorrect());
+    EXPECT_EQ(form->run.seconds(), 125);
     EXPECT_EQ(c().faceImage.picture, 43);
     EXPECT_EQ(c().commentLabel.caption, form->text(182) + form->text(203));
-    EXPECT_TRUE(form->soundOn); // nothing played: the loop goes on
+    EXPECT_TRUE(form->run.loopOn()); // nothing played: the loop goes on
     EXPECT_EQ(fakes.sound.played.size(), 1u);
 }
 
-TEST_F(ExerciseRun, LanguageChangeKeepsNumbersAndComment)
+TEST_F(RunOnScreen, LanguageChangeKeepsNumbersAndComment)
 {
     choose(2, 1, 2);
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
@@ -237,7 +237,7 @@ TEST_F(ExerciseRun, LanguageChangeKeepsNumbersAndComment)
               QString(before).replace(QStringLiteral("Velocitat de gir :"), form->text(212)));
     EXPECT_EQ(c().questionLabel.caption, QStringLiteral("What is the drive shaft's speed (rpm) ?"));
     const int draws = fakes.random.draws;
-    EXPECT_TRUE(st().exerciseRunning);
+    EXPECT_TRUE(form->run.running());
     answer(QStringLiteral("95.5"), 10000);
     EXPECT_EQ(fakes.sound.played.size(), 1u);
     const QString comment = c().commentLabel.caption;
@@ -250,7 +250,7 @@ TEST_F(ExerciseRun, LanguageChangeKeepsNumbersAndComment)
     EXPECT_TRUE(c().faceImage.visible);
 }
 
-TEST_F(ExerciseRun, SolutionsModePrefillsTheAnswer)
+TEST_F(RunOnScreen, SolutionsModePrefillsTheAnswer)
 {
     form->solutionsMode = true;
     choose(1, 18, 1);
@@ -260,10 +260,10 @@ TEST_F(ExerciseRun, SolutionsModePrefillsTheAnswer)
     EXPECT_EQ(c().answerBox.selLength, 3);
     int key = 13;
     form->onAnswerKeyPressed(key);
-    EXPECT_TRUE(st().answerCorrect);
+    EXPECT_TRUE(form->run.answerCorrect());
 }
 
-TEST_F(ExerciseRun, RandomUnitsGiveEachSpeedItsOwnUnit)
+TEST_F(RunOnScreen, RandomUnitsGiveEachSpeedItsOwnUnit)
 {
     form->onRandomUnitsChosen();
     choose(2, 2, 3);
@@ -278,16 +278,14 @@ TEST_F(ExerciseRun, RandomUnitsGiveEachSpeedItsOwnUnit)
     EXPECT_FLOAT_EQ(st().solution, st().resistantValue);
 }
 
-TEST_F(ExerciseRun, ExamStepScoresAndFinishesAfterFive)
+TEST_F(RunOnScreen, ExamStepScoresAndFinishesAfterFive)
 {
     // An exam as its start sets it up: hard level, random everything, no mechanism used.
     bool finished = false;
     form->onExamFinished = [&finished] { finished = true; };
-    st().examRunning = true;
+    form->exam.start();
     st().level = 3;
     form->applyDifficultyPreset();
-    st().examCount = 0;
-    form->examScores[0] = 0;
     form->startExercise();
     std::set<int> mechanisms{st().mechanism};
     const qint64 times[] = {0, 60000, 150000, 301000, 5000};
@@ -302,17 +300,17 @@ TEST_F(ExerciseRun, ExamStepScoresAndFinishesAfterFive)
             mechanisms.insert(st().mechanism);
     }
     EXPECT_EQ(mechanisms.size(), 5u); // five different mechanisms
-    EXPECT_EQ(st().examCount, 5);
-    EXPECT_FLOAT_EQ(form->examScores[1], 2);
-    EXPECT_FLOAT_EQ(form->examScores[2], 1.7f);
-    EXPECT_FLOAT_EQ(form->examScores[3], 1.25f);
-    EXPECT_FLOAT_EQ(form->examScores[4], 0.5f);
-    EXPECT_FLOAT_EQ(form->examScores[5], 0);
-    EXPECT_FLOAT_EQ(form->examScores[0], 5.45f);
-    EXPECT_EQ(form->examResults[5], form->text(342));
-    EXPECT_EQ(form->examTimes[0], QStringLiteral("8:36")); // answer times only
-    EXPECT_EQ(form->examTimes[2], QStringLiteral("1:00"));
-    EXPECT_EQ(form->examTimes[4], QStringLiteral("5:01"));
+    EXPECT_EQ(form->exam.count(), 5);
+    EXPECT_FLOAT_EQ(form->exam.tables().scores[1], 2);
+    EXPECT_FLOAT_EQ(form->exam.tables().scores[2], 1.7f);
+    EXPECT_FLOAT_EQ(form->exam.tables().scores[3], 1.25f);
+    EXPECT_FLOAT_EQ(form->exam.tables().scores[4], 0.5f);
+    EXPECT_FLOAT_EQ(form->exam.tables().scores[5], 0);
+    EXPECT_FLOAT_EQ(form->exam.tables().scores[0], 5.45f);
+    EXPECT_EQ(form->exam.tables().results[5], form->text(342));
+    EXPECT_EQ(form->exam.tables().times[0], QStringLiteral("8:36")); // answer times only
+    EXPECT_EQ(form->exam.tables().times[2], QStringLiteral("1:00"));
+    EXPECT_EQ(form->exam.tables().times[4], QStringLiteral("5:01"));
     ASSERT_EQ(fakes.messageBox.shown.size(), 5u);
     EXPECT_EQ(fakes.messageBox.shown[1].title, form->text(346) + QStringLiteral(" 2"));
     EXPECT_EQ(fakes.messageBox.shown[1].text, form->text(343) + form->text(341) + QStringLiteral("\r\n")
@@ -320,13 +318,13 @@ TEST_F(ExerciseRun, ExamStepScoresAndFinishesAfterFive)
                                                   + QStringLiteral(" 1.7"));
     EXPECT_TRUE(finished);
     EXPECT_FALSE(c().window.enabled);
-    EXPECT_FALSE(st().examRunning);
+    EXPECT_FALSE(form->exam.running());
 }
 
 // Every exercise of every mechanism, at every level and with random units: the question
 // is asked, the expected answer is a sensible number, and the sentence that shows the
 // solution states exactly that number in the unit of the question.
-TEST_F(ExerciseRun, EverySolutionSentenceStatesTheJudgedValue)
+TEST_F(RunOnScreen, EverySolutionSentenceStatesTheJudgedValue)
 {
     form->onRandomUnitsChosen();
     int checked = 0;
@@ -339,7 +337,7 @@ TEST_F(ExerciseRun, EverySolutionSentenceStatesTheJudgedValue)
                     st().mechanism = m;
                     st().exercise = ex;
                     c().randomMechanismOption.value = c().randomExerciseOption.value = false;
-                    st().exerciseRunning = true;
+                    form->run.begin();
                     form->startExercise();
                     const float solution = st().solution;
                     ASSERT_TRUE(std::isfinite(solution) && solution > 0) << m << "/" << ex;
@@ -361,7 +359,7 @@ TEST_F(ExerciseRun, EverySolutionSentenceStatesTheJudgedValue)
                             EXPECT_TRUE(sentence.endsWith(unit)) << m << "/" << ex << " " << sentence.toStdString();
                         }
                     }
-                    st().exerciseRunning = false;
+                    form->run.end();
                     ++checked;
                 }
             }
@@ -372,7 +370,7 @@ TEST_F(ExerciseRun, EverySolutionSentenceStatesTheJudgedValue)
 
 // Small values on screen keep enough digits for the asked value to be worked out from
 // them within the tolerance; the pupil's arithmetic below uses only what is shown.
-TEST_F(ExerciseRun, SmallValuesShowEnoughDigitsToWorkFrom)
+TEST_F(RunOnScreen, SmallValuesShowEnoughDigitsToWorkFrom)
 {
     form->onLevelChosen(1);
     form->onUnitsChosen(2);
@@ -385,7 +383,7 @@ TEST_F(ExerciseRun, SmallValuesShowEnoughDigitsToWorkFrom)
     EXPECT_EQ(c().ratioLabel.caption, form->text(103) + num("0.16667") + QStringLiteral(" mm"));
     const double pitch = numberIn(c().ratioLabel.caption);
     answer(QString::number(2 * M_PI * numberIn(nutLine) / pitch), 1000);
-    EXPECT_TRUE(st().answerCorrect);
+    EXPECT_TRUE(form->run.answerCorrect());
 
     choose(2, 13, 2); // the driving speed, from the driven one and a tiny ratio
     fakes.random.script = {drawForA(415), drawForB(5), drawForS(7.77f), 0.7f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f};
@@ -394,11 +392,11 @@ TEST_F(ExerciseRun, SmallValuesShowEnoughDigitsToWorkFrom)
     EXPECT_EQ(c().ratioLabel.caption, form->text(101) + num("0.000145"));
     const double driven = numberIn(secondLine(c().drivenData.caption));
     answer(QString::number(driven / numberIn(c().ratioLabel.caption)), 1000);
-    EXPECT_TRUE(st().answerCorrect);
+    EXPECT_TRUE(form->run.answerCorrect());
     EXPECT_TRUE(c().questionLabel.caption.startsWith(form->text(111) + num(" 53527.")));
 }
 
-TEST_F(ExerciseRun, SolutionsModePrefillOfATinyRatioIsJudgedRight)
+TEST_F(RunOnScreen, SolutionsModePrefillOfATinyRatioIsJudgedRight)
 {
     form->solutionsMode = true;
     choose(2, 13, 1);
@@ -408,37 +406,37 @@ TEST_F(ExerciseRun, SolutionsModePrefillOfATinyRatioIsJudgedRight)
     EXPECT_EQ(c().answerBox.selLength, 9);
     int key = 13;
     form->onAnswerKeyPressed(key);
-    EXPECT_TRUE(st().answerCorrect);
+    EXPECT_TRUE(form->run.answerCorrect());
     EXPECT_EQ(c().questionLabel.caption, form->text(101) + num("0.000747"));
 }
 
 // The loop the pupil turned on after an answer plays through a language switch, and the
 // sound button must still know it: its next click stops the loop.
-TEST_F(ExerciseRun, LanguageSwitchLeavesTheLoopOn)
+TEST_F(RunOnScreen, LanguageSwitchLeavesTheLoopOn)
 {
     choose(2, 1, 2);
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
     form->startOrStopExercise();
     answer(QStringLiteral("95.5"), 10000);
-    ASSERT_TRUE(st().answerCorrect);
-    EXPECT_FALSE(form->soundOn); // the feedback sound replaced any loop
+    ASSERT_TRUE(form->run.answerCorrect());
+    EXPECT_FALSE(form->run.loopOn()); // the feedback sound replaced any loop
     form->onSoundButtonClicked();
-    ASSERT_TRUE(form->soundOn);
+    ASSERT_TRUE(form->run.loopOn());
     const std::size_t played = fakes.sound.played.size();
     const int stops = fakes.sound.stops;
     form->onLanguageChosen(3);
     EXPECT_EQ(c().commentLabel.caption.left(10), form->text(184).left(10));
-    EXPECT_TRUE(form->soundOn);
+    EXPECT_TRUE(form->run.loopOn());
     EXPECT_EQ(fakes.sound.played.size(), played);
     form->onSoundButtonClicked();
-    EXPECT_FALSE(form->soundOn);
+    EXPECT_FALSE(form->run.loopOn());
     EXPECT_EQ(fakes.sound.stops, stops + 1);
     EXPECT_EQ(fakes.sound.played.size(), played); // stopped, not started again
 }
 
 // The screens of the motion-transforming mechanisms: the rack's statement line and its
 // first exercise, and the cam's titles.
-TEST_F(ExerciseRun, RackAndCamScreens)
+TEST_F(RunOnScreen, RackAndCamScreens)
 {
     form->onLevelChosen(1);
     choose(3, 7, 1);
@@ -453,7 +451,7 @@ TEST_F(ExerciseRun, RackAndCamScreens)
     EXPECT_FALSE(c().drivingTitle.visible || c().drivenTitle.visible);
     EXPECT_EQ(c().middleTitle.caption, form->text(353));
     answer(QStringLiteral("3.1416"), 1000);
-    EXPECT_TRUE(st().answerCorrect);
+    EXPECT_TRUE(form->run.answerCorrect());
     EXPECT_EQ(c().questionLabel.caption, form->text(102) + num("3.14") + QStringLiteral(" mm"));
 
     choose(3, 10, 1);
@@ -468,7 +466,7 @@ TEST_F(ExerciseRun, RackAndCamScreens)
 // The universal joint and the screw have no exercises 4 and 5: a random exercise is drawn
 // again until it is one of theirs, and asking for one of the missing ones from code keeps
 // the solution and the sentence already there.
-TEST_F(ExerciseRun, MissingExercisesOfTheJointAndTheScrew)
+TEST_F(RunOnScreen, MissingExercisesOfTheJointAndTheScrew)
 {
     for (int mechanism : {6, 9}) {
         choose(mechanism == 6 ? 2 : 3, mechanism, 1);
@@ -494,7 +492,7 @@ TEST_F(ExerciseRun, MissingExercisesOfTheJointAndTheScrew)
     }
 }
 
-TEST_F(ExerciseRun, WrongAnswerAtEasyLevelAndAnotherChance)
+TEST_F(RunOnScreen, WrongAnswerAtEasyLevelAndAnotherChance)
 {
     form->onLevelChosen(1);
     choose(2, 1, 2);
@@ -507,7 +505,7 @@ TEST_F(ExerciseRun, WrongAnswerAtEasyLevelAndAnotherChance)
     EXPECT_EQ(fakes.messageBox.shown[0].text, form->text(192) + QStringLiteral("\r\n") + form->text(193));
     EXPECT_EQ(fakes.messageBox.shown[0].helpTopic, 51);
     // The same question, an empty box with the focus, no comment yet, no clock.
-    EXPECT_TRUE(st().exerciseRunning);
+    EXPECT_TRUE(form->run.running());
     EXPECT_TRUE(c().questionLabel.visible);
     EXPECT_EQ(c().questionLabel.caption, question);
     EXPECT_TRUE(c().answerBox.visible && c().doneButton.visible);
@@ -515,28 +513,28 @@ TEST_F(ExerciseRun, WrongAnswerAtEasyLevelAndAnotherChance)
     EXPECT_EQ(form->focusRequest, &c().answerBox);
     EXPECT_FALSE(c().commentLabel.visible || c().faceImage.visible || c().clockBox.visible);
     answer(QStringLiteral("95.49"), 5000);
-    EXPECT_TRUE(st().answerCorrect);
-    EXPECT_EQ(st().elapsedSeconds, 35); // the clock ran on through the box
+    EXPECT_TRUE(form->run.answerCorrect());
+    EXPECT_EQ(form->run.seconds(), 35); // the clock ran on through the box
     EXPECT_EQ(c().commentLabel.caption, form->text(181));
     EXPECT_EQ(fakes.messageBox.shown.size(), 1u);
 }
 
 // Each mechanism's own loop, and a refused request that silences the program for good.
-TEST_F(ExerciseRun, SoundLoopsAndARefusal)
+TEST_F(RunOnScreen, SoundLoopsAndARefusal)
 {
     const int loops[20] = {0,    1601, 1602, 1601, 1604, 1605, 1606, 1607, 1608, 1609,
                            1610, 1611, 1601, 1601, 1602, 1615, 1616, 1616, 1616, 1615};
     for (int m = 1; m <= 19; ++m) {
         st().mechanism = m;
         form->onSoundButtonClicked();
-        ASSERT_TRUE(form->soundOn);
+        ASSERT_TRUE(form->run.loopOn());
         ASSERT_FALSE(fakes.sound.played.empty());
         const QString expected = QStringLiteral(":/sounds/%1.wav").arg(loops[m]);
         ASSERT_TRUE(QFile::exists(expected)) << loops[m];
         EXPECT_EQ(fakes.sound.played.back().resource, expected) << "mechanism " << m;
         EXPECT_TRUE(fakes.sound.played.back().loop);
         form->onSoundButtonClicked();
-        EXPECT_FALSE(form->soundOn);
+        EXPECT_FALSE(form->run.loopOn());
     }
     EXPECT_NE(fakes.sound.played[0].resource, fakes.sound.played[1].resource);
 
@@ -545,19 +543,19 @@ TEST_F(ExerciseRun, SoundLoopsAndARefusal)
     scriptSpurGears({0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
     form->startOrStopExercise();
     answer(QStringLiteral("95.5"), 10000);
-    ASSERT_TRUE(st().answerCorrect);
+    ASSERT_TRUE(form->run.answerCorrect());
     const std::size_t requests = fakes.sound.played.size();
-    EXPECT_EQ(form->soundDevices, 0);
+    EXPECT_EQ(form->run.soundDevices(), 0);
     fakes.sound.accept = 1;
     form->onSoundButtonClicked(); // on, but nothing is asked of the platform
-    EXPECT_TRUE(form->soundOn);
+    EXPECT_TRUE(form->run.loopOn());
     form->startOrStopExercise();
     answer(formatSignificant(st().solution, QStringLiteral("###0.0###"), d, kPrefillDigits), 5000);
-    ASSERT_TRUE(st().answerCorrect);
+    ASSERT_TRUE(form->run.answerCorrect());
     EXPECT_EQ(fakes.sound.played.size(), requests);
 }
 
-class ExamRun : public ExerciseRun
+class ExamRun : public RunOnScreen
 {
 protected:
     // Answers the exam's exercise on screen, right or wrong, after the given time.
@@ -594,8 +592,8 @@ TEST_F(ExamRun, FinishedExamBringsTheLevelBack)
     EXPECT_EQ(st().units, 2);
     for (int i = 1; i < 5; ++i)
         answerExercise(i % 2 == 0, 20000);
-    EXPECT_FALSE(st().examRunning);
-    EXPECT_EQ(st().examCount, 5);
+    EXPECT_FALSE(form->exam.running());
+    EXPECT_EQ(form->exam.count(), 5);
     EXPECT_EQ(st().level, 1);
     EXPECT_TRUE(c().levelItems[1].value);
     // The easy level's own set-up: no random options, the choices open again.
@@ -610,8 +608,8 @@ TEST_F(ExamRun, LanguageChangeBetweenExercises)
 {
     form->startOrStopExam();
     answerExercise(true, 10000);
-    ASSERT_EQ(st().examCount, 1);
-    ASSERT_TRUE(st().examRunning);
+    ASSERT_EQ(form->exam.count(), 1);
+    ASSERT_TRUE(form->exam.running());
     const QStringList data = numbersIn(c().drivingData.caption + c().drivenData.caption);
     const float solution = st().solution;
     const QString question = c().questionLabel.caption;
@@ -625,11 +623,11 @@ TEST_F(ExamRun, LanguageChangeBetweenExercises)
     EXPECT_FLOAT_EQ(st().solution, solution);
     EXPECT_EQ(numbersIn(c().drivingData.caption + c().drivenData.caption), data);
     EXPECT_TRUE(c().answerBox.visible);
-    EXPECT_TRUE(st().examRunning);
+    EXPECT_TRUE(form->exam.running());
     for (int i = 0; i < 4; ++i)
         answerExercise(true, 10000);
-    EXPECT_EQ(st().examCount, 5);
-    EXPECT_EQ(form->examResults[1], TextCatalogue::builtIn().text(341));
-    EXPECT_EQ(form->examResults[5], form->text(341));
+    EXPECT_EQ(form->exam.count(), 5);
+    EXPECT_EQ(form->exam.tables().results[1], TextCatalogue::builtIn().text(341));
+    EXPECT_EQ(form->exam.tables().results[5], form->text(341));
     EXPECT_EQ(fakes.messageBox.shown.back().title, form->text(346) + QStringLiteral(" 5"));
 }

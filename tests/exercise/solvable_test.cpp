@@ -345,7 +345,7 @@ TEST_F(Solvable, EveryExerciseCanBeAnsweredFromItsScreen)
                         st().mechanism = mechanism;
                         st().exercise = exercise;
                         c().randomMechanismOption.value = c().randomExerciseOption.value = false;
-                        st().exerciseRunning = true;
+                        form->run.begin();
                         form->startExercise();
                         const Screen s = screen();
                         const std::optional<double> answer = work(s, mechanism);
@@ -355,10 +355,10 @@ TEST_F(Solvable, EveryExerciseCanBeAnsweredFromItsScreen)
                             int key = 13;
                             form->onAnswerKeyPressed(key);
                         }
-                        st().exerciseRunning = false;
+                        form->run.end();
                         fakes.messageBox.shown.clear();
                         fakes.sound.played.clear();
-                        if (answer && st().answerCorrect)
+                        if (answer && form->run.answerCorrect())
                             continue;
                         if (const std::optional<Allowance> kind = allowanceFor(mechanism, s); kind && answer) {
                             ++allowed[*kind];

@@ -26,8 +26,9 @@ int main(int argc, char *argv[])
     services.folder = &folder;
     MainWindowModel form(services, TextCatalogue::builtIn());
     form.load();
-    form.examScores = {9.5f, 2, 2, 2, 2, 1.5f};
-    form.examResultWaiting = true;
+    Exam::Tables tables;
+    tables.scores = {9.5f, 2, 2, 2, 2, 1.5f};
+    form.exam.restore(tables, true);
     form.c.window.enabled = false;
 
     ExamResultModel result(form);

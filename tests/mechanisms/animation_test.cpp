@@ -305,10 +305,10 @@ TEST_F(AnimationClock, ClockTextOnlyChangesWhileARunIsActive)
     fakes.clock.advanceMs(5000);
     form->onAnimationTick();
     EXPECT_EQ(c().clockBox.caption, QStringLiteral("1:23"));
-    st().exerciseRunning = true;
-    st().startTime = fakes.clock.nowMs();
+    form->run.begin();
+    form->run.startClock();
     fakes.clock.advanceMs(187400);
     form->onAnimationTick();
     EXPECT_EQ(c().clockBox.caption, QStringLiteral("3:07"));
-    EXPECT_EQ(st().clockTime, 187400);
+    EXPECT_EQ(form->run.clockMs(), 187400);
 }

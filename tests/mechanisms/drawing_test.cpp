@@ -16,8 +16,8 @@ protected:
     int visibleParts()
     {
         int n = 0;
-        form->parts.forEachShape([&n](const Shape &s) { n += s.visible; });
-        form->parts.forEachLine([&n](const Line &l) { n += l.visible; });
+        form->animation.parts.forEachShape([&n](const Shape &s) { n += s.visible; });
+        form->animation.parts.forEachLine([&n](const Line &l) { n += l.visible; });
         return n;
     }
 };
@@ -37,30 +37,30 @@ TEST_F(Drawing, AMechanismChangeHidesThePictureUntilTheNextTick)
     EXPECT_TRUE(c().pictureArea.visible);
     choose(2, 1);
     EXPECT_FALSE(c().pictureArea.visible);
-    EXPECT_TRUE(form->picturePending);
+    EXPECT_TRUE(form->animation.pending());
     EXPECT_EQ(c().pictureArea.picture, 51);
     form->onAnimationTick();
     EXPECT_TRUE(c().pictureArea.visible);
-    EXPECT_FALSE(form->picturePending);
+    EXPECT_FALSE(form->animation.pending());
 }
 
 TEST_F(Drawing, TheChangeSequenceAlwaysLeavesThePlainPicture)
 {
     choose(2, 12);
     form->loadMechanismPicture(true);
-    EXPECT_TRUE(form->drawing.mirrored);
+    EXPECT_TRUE(form->animation.drawing.mirrored);
     EXPECT_TRUE(c().pictureArea.pictureMirrored);
-    EXPECT_EQ(form->drawing.motionSign, -1);
-    EXPECT_DOUBLE_EQ(form->drawing.centres[12][1], 3120);
-    EXPECT_DOUBLE_EQ(form->drawing.idlerPhase, 0.0);
+    EXPECT_EQ(form->animation.drawing.motionSign, -1);
+    EXPECT_DOUBLE_EQ(form->animation.drawing.centres[12][1], 3120);
+    EXPECT_DOUBLE_EQ(form->animation.drawing.idlerPhase, 0.0);
     form->selectOption(c().mechanismOptions[13]);
     form->selectOption(c().mechanismOptions[12]);
-    EXPECT_FALSE(form->drawing.mirrored);
+    EXPECT_FALSE(form->animation.drawing.mirrored);
     EXPECT_FALSE(c().pictureArea.pictureMirrored);
-    EXPECT_DOUBLE_EQ(form->drawing.centres[12][1], 2550);
-    EXPECT_DOUBLE_EQ(form->drawing.centres[12][3], 975);
-    EXPECT_DOUBLE_EQ(form->drawing.idlerPhase, 0.2);
-    EXPECT_EQ(form->drawing.motionSign, -1); // not reset by a change of mechanism
+    EXPECT_DOUBLE_EQ(form->animation.drawing.centres[12][1], 2550);
+    EXPECT_DOUBLE_EQ(form->animation.drawing.centres[12][3], 975);
+    EXPECT_DOUBLE_EQ(form->animation.drawing.idlerPhase, 0.2);
+    EXPECT_EQ(form->animation.drawing.motionSign, -1); // not reset by a change of mechanism
 }
 
 TEST_F(Drawing, MirroringOnlyWhenItChangesTouchesTheCentres)
@@ -71,25 +71,25 @@ TEST_F(Drawing, MirroringOnlyWhenItChangesTouchesTheCentres)
     EXPECT_TRUE(c().pictureArea.visible);
     form->loadMechanismPicture(true);
     EXPECT_FALSE(c().pictureArea.visible);
-    EXPECT_DOUBLE_EQ(form->drawing.centres[15][1], 3570);
-    EXPECT_EQ(form->drawing.leverSide, -1);
+    EXPECT_DOUBLE_EQ(form->animation.drawing.centres[15][1], 3570);
+    EXPECT_EQ(form->animation.drawing.leverSide, -1);
     form->onAnimationTick();
     form->loadMechanismPicture(true);
     EXPECT_TRUE(c().pictureArea.visible);
     form->loadMechanismPicture(false);
-    EXPECT_EQ(form->drawing.motionSign, 1);
-    EXPECT_DOUBLE_EQ(form->drawing.centres[15][1], 2100);
+    EXPECT_EQ(form->animation.drawing.motionSign, 1);
+    EXPECT_DOUBLE_EQ(form->animation.drawing.centres[15][1], 2100);
 }
 
 TEST_F(Drawing, PicturesOfTheFixedMechanismsAreNeverMirrored)
 {
     for (int m : {3, 6, 7, 8, 9, 10, 11, 16, 17, 18, 19}) {
         st().mechanism = m;
-        const auto before = form->drawing.centres;
+        const auto before = form->animation.drawing.centres;
         form->loadMechanismPicture(true);
         EXPECT_FALSE(c().pictureArea.pictureMirrored) << m;
-        EXPECT_FALSE(form->drawing.mirrored) << m;
-        EXPECT_EQ(form->drawing.centres, before) << m;
+        EXPECT_FALSE(form->animation.drawing.mirrored) << m;
+        EXPECT_EQ(form->animation.drawing.centres, before) << m;
     }
 }
 
@@ -97,8 +97,8 @@ TEST_F(Drawing, CompoundDrivesShareTheirShafts)
 {
     choose(2, 13);
     form->loadMechanismPicture(true);
-    EXPECT_EQ(form->drawing.centres[13], form->drawing.centres[14]);
-    EXPECT_DOUBLE_EQ(form->drawing.centres[14][2], 3105);
+    EXPECT_EQ(form->animation.drawing.centres[13], form->animation.drawing.centres[14]);
+    EXPECT_DOUBLE_EQ(form->animation.drawing.centres[14][2], 3105);
 }
 
 TEST_F(Drawing, ChainLinksAllComeBackAfterAnotherMechanism)
@@ -108,28 +108,28 @@ TEST_F(Drawing, ChainLinksAllComeBackAfterAnotherMechanism)
         form->onAnimationTick();
     int hidden = 0;
     for (int k = 1; k <= 30; ++k)
-        hidden += form->drawing.linkShown[k] == 0;
+        hidden += form->animation.drawing.linkShown[k] == 0;
     EXPECT_GT(hidden, 0);
     form->selectOption(c().mechanismOptions[1]);
     form->selectOption(c().mechanismOptions[5]);
     for (int k = 1; k <= 30; ++k)
-        EXPECT_EQ(form->drawing.linkShown[k], -1);
+        EXPECT_EQ(form->animation.drawing.linkShown[k], -1);
     for (int k = 1; k <= 10; ++k)
-        EXPECT_TRUE(form->parts.smallSprocketLinks[k].visible);
-    EXPECT_EQ(form->drawing.motionSign, 1);
+        EXPECT_TRUE(form->animation.parts.smallSprocketLinks[k].visible);
+    EXPECT_EQ(form->animation.drawing.motionSign, 1);
 }
 
 TEST_F(Drawing, TheSoundLoopFollowsAMechanismChange)
 {
     form->onSoundButtonClicked();
-    EXPECT_TRUE(form->soundOn);
+    EXPECT_TRUE(form->run.loopOn());
     choose(3, 9);
-    EXPECT_TRUE(form->soundOn);
+    EXPECT_TRUE(form->run.loopOn());
     EXPECT_EQ(fakes.sound.stops, 0);
     form->onSoundButtonClicked();
-    EXPECT_FALSE(form->soundOn);
+    EXPECT_FALSE(form->run.loopOn());
     choose(3, 10);
-    EXPECT_FALSE(form->soundOn);
+    EXPECT_FALSE(form->run.loopOn());
 }
 
 TEST(InitialLayout, PlacesTheFixedGeometry)
@@ -156,15 +156,15 @@ TEST_F(Drawing, TheUniversalJointOnlyRepaintsWhenItsPictureChanges)
 {
     choose(2, 6);
     form->onAnimationTick(); // reveal
-    EXPECT_TRUE(form->drawingMoved);
+    EXPECT_TRUE(form->animation.moved());
     int repaints = 0;
     for (int t = 0; t < 12; ++t) {
         form->onAnimationTick();
-        repaints += form->drawingMoved;
+        repaints += form->animation.moved();
     }
     EXPECT_EQ(repaints, 4);
     choose(2, 1);
     form->onAnimationTick();
     form->onAnimationTick();
-    EXPECT_TRUE(form->drawingMoved);
+    EXPECT_TRUE(form->animation.moved());
 }

@@ -3,7 +3,7 @@
 using namespace cinemoto;
 using namespace cinemoto::test;
 
-class Selection : public FormFixture
+class SelectionOptions : public FormFixture
 {
 protected:
     void SetUp() override { start(1); }
@@ -21,7 +21,7 @@ protected:
     }
 };
 
-TEST_F(Selection, MotionTransformationListsItsFourMechanismsInOrder)
+TEST_F(SelectionOptions, MotionTransformationListsItsFourMechanismsInOrder)
 {
     form->selectOption(c().typeOptions[3]);
     EXPECT_EQ((std::vector<int>{11, 9, 10, 7}), visibleMechanisms());
@@ -36,7 +36,7 @@ TEST_F(Selection, MotionTransformationListsItsFourMechanismsInOrder)
     EXPECT_EQ(c().pictureArea.picture, 61);
 }
 
-TEST_F(Selection, MotionTransmissionStartsAtTheWormGear)
+TEST_F(SelectionOptions, MotionTransmissionStartsAtTheWormGear)
 {
     form->selectOption(c().typeOptions[2]);
     EXPECT_EQ((std::vector<int>{8, 3, 1, 6, 2, 4, 14, 5, 13, 12}), visibleMechanisms());
@@ -47,7 +47,7 @@ TEST_F(Selection, MotionTransmissionStartsAtTheWormGear)
     EXPECT_FALSE(c().middleTitle.visible);
 }
 
-TEST_F(Selection, EachMechanismGetsItsOwnExerciseNames)
+TEST_F(SelectionOptions, EachMechanismGetsItsOwnExerciseNames)
 {
     form->selectOption(c().typeOptions[3]);
     form->selectOption(c().mechanismOptions[7]);
@@ -64,7 +64,7 @@ TEST_F(Selection, EachMechanismGetsItsOwnExerciseNames)
         EXPECT_TRUE(c().exerciseOptions[k].enabled && c().exerciseOptions[k].visible);
 }
 
-TEST_F(Selection, UniversalJointWithExerciseFiveFallsBackToExerciseOne)
+TEST_F(SelectionOptions, UniversalJointWithExerciseFiveFallsBackToExerciseOne)
 {
     form->selectOption(c().typeOptions[2]);
     form->selectOption(c().mechanismOptions[1]);
@@ -84,7 +84,7 @@ TEST_F(Selection, UniversalJointWithExerciseFiveFallsBackToExerciseOne)
     EXPECT_EQ(c().exerciseOptions[5].caption, form->text(307));
 }
 
-TEST_F(Selection, EverySelectionClearsTheExerciseDisplay)
+TEST_F(SelectionOptions, EverySelectionClearsTheExerciseDisplay)
 {
     showEverything();
     form->selectOption(c().exerciseOptions[2]);
@@ -109,7 +109,7 @@ TEST_F(Selection, EverySelectionClearsTheExerciseDisplay)
     EXPECT_FALSE(exerciseShown());
 }
 
-TEST_F(Selection, SelectingTheSelectedOptionRunsNoHandler)
+TEST_F(SelectionOptions, SelectingTheSelectedOptionRunsNoHandler)
 {
     showEverything();
     form->selectOption(c().mechanismOptions[17]); // already selected
@@ -118,7 +118,7 @@ TEST_F(Selection, SelectingTheSelectedOptionRunsNoHandler)
     EXPECT_TRUE(c().drivingData.visible);
 }
 
-TEST_F(Selection, RandomMechanismHidesTheChoicesAndPointsHelpAtTheRandomTopic)
+TEST_F(SelectionOptions, RandomMechanismHidesTheChoicesAndPointsHelpAtTheRandomTopic)
 {
     form->selectOption(c().randomMechanismOption);
     EXPECT_TRUE(c().randomMechanismOption.value);
@@ -142,7 +142,7 @@ TEST_F(Selection, RandomMechanismHidesTheChoicesAndPointsHelpAtTheRandomTopic)
     EXPECT_EQ(c().window.helpContext, 61);
 }
 
-TEST_F(Selection, RandomExerciseOnlyChangesTheHelpTopic)
+TEST_F(SelectionOptions, RandomExerciseOnlyChangesTheHelpTopic)
 {
     form->onLanguageChosen(2);
     form->selectOption(c().randomExerciseOption);

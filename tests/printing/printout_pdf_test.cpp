@@ -51,11 +51,13 @@ protected:
 
     void fillExam()
     {
-        form->examTimes = {QStringLiteral("4:05"), QStringLiteral("0:35"), QStringLiteral("1:10"),
-                           QStringLiteral("0:50"), QStringLiteral("0:40"), QStringLiteral("0:50")};
-        form->examScores = {7.1f, 1.9f, 1.7f, 0, 1.75f, 1.75f};
-        form->examResults = {QString(), form->text(341), form->text(341), form->text(342), form->text(341),
-                             form->text(341)};
+        Exam::Tables tables;
+        tables.times = {QStringLiteral("4:05"), QStringLiteral("0:35"), QStringLiteral("1:10"),
+                        QStringLiteral("0:50"), QStringLiteral("0:40"), QStringLiteral("0:50")};
+        tables.scores = {7.1f, 1.9f, 1.7f, 0, 1.75f, 1.75f};
+        tables.results = {QString(), form->text(341), form->text(341), form->text(342), form->text(341),
+                          form->text(341)};
+        form->exam.restore(tables, false);
     }
 
     // Saves through the PDF path as the pupil would, answering the file dialog with `path`.

@@ -41,11 +41,13 @@ class Printouts : public FormFixture
 protected:
     void fillExam()
     {
-        form->examTimes = {QStringLiteral("3:10"), QStringLiteral("0:20"), QStringLiteral("1:00"),
-                           QStringLiteral("0:50"), QStringLiteral("0:40"), QStringLiteral("0:20")};
-        form->examScores = {6.75f, 1.9f, 1.7f, 0, 1.75f, 1.4f};
-        form->examResults = {QString(), form->text(341), form->text(341), form->text(342), form->text(341),
-                             form->text(341)};
+        Exam::Tables tables;
+        tables.times = {QStringLiteral("3:10"), QStringLiteral("0:20"), QStringLiteral("1:00"),
+                        QStringLiteral("0:50"), QStringLiteral("0:40"), QStringLiteral("0:20")};
+        tables.scores = {6.75f, 1.9f, 1.7f, 0, 1.75f, 1.4f};
+        tables.results = {QString(), form->text(341), form->text(341), form->text(342), form->text(341),
+                          form->text(341)};
+        form->exam.restore(tables, false);
     }
 };
 

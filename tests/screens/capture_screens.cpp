@@ -4,6 +4,7 @@
 //   capture_screens --compare <a> <b> lists the files that differ; exit 1 when any does
 #include "app/about.h"
 #include "app/about_view.h"
+#include "app/main_window_model.h"
 #include "app/main_window_view.h"
 #include "app/help_view.h"
 #include "exams/exam_views.h"
@@ -140,7 +141,7 @@ void captureMechanisms(Capture &capture, int language)
             form.onDoneClicked();
             showSettled(view);
             capture.save(&view, name + QStringLiteral("_answered"));
-            if (form.st.exerciseRunning != 0) {
+            if (form.run.running()) {
                 form.startOrStopExercise();
                 showSettled(view);
             }
@@ -154,11 +155,13 @@ void captureOtherWindows(Capture &capture)
         Trainer t(language);
         MainWindowModel &form = *t.form;
         const QString suffix = QString::fromLatin1(kNames[language]);
-        form.examTimes = {QStringLiteral("4:07"), QStringLiteral("0:21"), QStringLiteral("1:02"),
-                          QStringLiteral("0:55"), QStringLiteral("1:10"), QStringLiteral("0:39")};
-        form.examScores = {6.7333f, 1.895f, 1.69f, 0, 1.65f, 1.805f};
+        Exam::Tables tables;
+        tables.times = {QStringLiteral("4:07"), QStringLiteral("0:21"), QStringLiteral("1:02"),
+                        QStringLiteral("0:55"), QStringLiteral("1:10"), QStringLiteral("0:39")};
+        tables.scores = {6.7333f, 1.895f, 1.69f, 0, 1.65f, 1.805f};
         for (int i = 1; i <= 5; ++i)
-            form.examResults[std::size_t(i)] = form.text(i == 3 ? 342 : 341);
+            tables.results[std::size_t(i)] = form.text(i == 3 ? 342 : 341);
+        form.exam.restore(tables, false);
         {
             ExamResultModel result(form);
             auto *view = new ExamResultView(result); // deletes itself when closed

@@ -57,7 +57,7 @@ TEST_F(MainWindowAccess, AnAnswerPutInThroughTheAccessibilityInterfaceIsJudgedLi
 {
     open();
     startExercise();
-    ASSERT_TRUE(st().exerciseRunning);
+    ASSERT_TRUE(form->run.running());
     QLineEdit *answer = widget<QLineEdit>(c().answerBox);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(answer);
     ASSERT_NE(iface, nullptr);
@@ -65,7 +65,7 @@ TEST_F(MainWindowAccess, AnAnswerPutInThroughTheAccessibilityInterfaceIsJudgedLi
     iface->editableTextInterface()->insertText(0, QString::number(double(st().solution), 'g', 9));
     EXPECT_FALSE(answer->text().isEmpty());
     QTest::keyClick(answer, Qt::Key_Return);
-    EXPECT_TRUE(st().answerCorrect);
+    EXPECT_TRUE(form->run.answerCorrect());
 
     // Replacing the whole text, as on-screen keyboards do, counts as well.
     startExercise(); // stop
@@ -74,7 +74,7 @@ TEST_F(MainWindowAccess, AnAnswerPutInThroughTheAccessibilityInterfaceIsJudgedLi
     iface = QAccessible::queryAccessibleInterface(answer);
     iface->setText(QAccessible::Value, QString::number(double(st().solution), 'g', 9));
     QTest::mouseClick(widget<QPushButton>(c().doneButton), Qt::LeftButton);
-    EXPECT_TRUE(st().answerCorrect);
+    EXPECT_TRUE(form->run.answerCorrect());
 }
 
 TEST_F(MainWindowAccess, OptionsAreExclusiveRadioButtonsAndTheExerciseFollowsWhatIsShown)
@@ -176,19 +176,19 @@ TEST_F(MainWindowAccess, TheWindowsCtrlShortcutsWorkFromTheAnswerBox)
 {
     open();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
-    ASSERT_TRUE(st().exerciseRunning);
+    ASSERT_TRUE(form->run.running());
     QLineEdit *answer = widget<QLineEdit>(c().answerBox);
     EXPECT_EQ(QApplication::focusWidget(), answer);
     QTest::keyClicks(answer, QStringLiteral("12"));
     QTest::keyClick(answer, Qt::Key_E, Qt::ControlModifier);
-    EXPECT_FALSE(st().exerciseRunning);
+    EXPECT_FALSE(form->run.running());
     // An exam starts and is left from the answer box alike.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
-    ASSERT_TRUE(st().examRunning);
+    ASSERT_TRUE(form->exam.running());
     fakes.messageBox.answers = {MessageBoxService::Answer::Yes, MessageBoxService::Answer::Yes};
     answer->setFocus();
     QTest::keyClick(answer, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_FALSE(st().examRunning);
+    EXPECT_FALSE(form->exam.running());
 }
 
 TEST_F(MainWindowAccess, CopyingThePictureSaysSoBriefly)
@@ -225,7 +225,7 @@ TEST_F(MainWindowAccess, EachStateReadsAsWhatItIs)
             st().mechanism = m;
             st().exercise = ex;
             st().level = 1;
-            st().exerciseRunning = true;
+            form->run.begin();
             form->startExercise();
             view->sync();
             EXPECT_FALSE(hint->isVisibleTo(view.get()));
@@ -241,7 +241,7 @@ TEST_F(MainWindowAccess, EachStateReadsAsWhatItIs)
                     EXPECT_FALSE(edit->toPlainText().startsWith(QLatin1Char('\n'))) << m << "/" << ex;
                 }
             }
-            st().exerciseRunning = false;
+            form->run.end();
         }
     }
     EXPECT_GT(emptyBoxes, 0);

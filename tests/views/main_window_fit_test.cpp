@@ -66,7 +66,7 @@ protected:
         st().mechanism = mechanism;
         st().exercise = exercise;
         st().level = level;
-        st().exerciseRunning = true;
+        form->run.begin();
         form->startExercise();
         view->sync();
     }
@@ -82,7 +82,7 @@ TEST_F(MainWindowFit, EveryExerciseFitsSmallScreensInEveryLanguage)
                 for (int level : {1, 3}) {
                     runExercise(m, ex, level);
                     largest = largest.expandedTo(view->minimumSizeHint());
-                    st().exerciseRunning = false;
+                    form->run.end();
                 }
             }
         }

@@ -198,7 +198,7 @@ TEST_F(MainWindow, DataLinesAndStatementFitInEveryLanguage)
                 st().mechanism = m;
                 st().exercise = ex;
                 st().level = 1; // the easy variant shows the statement line most often
-                st().exerciseRunning = true;
+                form->run.begin();
                 form->startExercise();
                 view->sync();
                 for (const Control *box : {&c().drivingData, &c().drivenData, &c().middleData}) {
@@ -214,7 +214,7 @@ TEST_F(MainWindow, DataLinesAndStatementFitInEveryLanguage)
                     EXPECT_LE(statement->sizeHint().width(), statement->width())
                         << "cut: " << statement->text().toStdString();
                 }
-                st().exerciseRunning = false;
+                form->run.end();
             }
         }
         view.reset();
@@ -228,8 +228,9 @@ protected:
     ExamResultView *finishExam()
     {
         open(1);
-        form->examScores = {9.975f, 2, 2, 2, 2, 1.975f};
-        form->examResultWaiting = true;
+        Exam::Tables tables;
+        tables.scores = {9.975f, 2, 2, 2, 2, 1.975f};
+        form->exam.restore(tables, true);
         c().window.enabled = false;
         form->onExamFinished();
         QApplication::processEvents();
@@ -250,9 +251,9 @@ TEST_F(MainWindowOverAnExam, TheMainWindowTakesNoKeysWhileAWindowIsOverIt)
         QTest::keyClick(view.get(), key, Qt::ControlModifier);
     QTest::keyClick(view.get(), Qt::Key_F1);
     QApplication::processEvents();
-    EXPECT_FALSE(st().examRunning);
-    EXPECT_FALSE(st().exerciseRunning);
-    EXPECT_FLOAT_EQ(form->examScores[0], 9.975f);
+    EXPECT_FALSE(form->exam.running());
+    EXPECT_FALSE(form->run.running());
+    EXPECT_FLOAT_EQ(form->exam.tables().scores[0], 9.975f);
     EXPECT_FALSE(form->isClosed());
     EXPECT_TRUE(view->findChildren<ExamsTakenView *>().isEmpty());
     EXPECT_TRUE(fakes.help.topics.empty());

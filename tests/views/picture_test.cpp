@@ -104,7 +104,7 @@ TEST_F(PictureArea, MovingPartsArePaintedInTheirColours)
     choose(19);
     form->onAnimationTick();
     const QImage image = render(view, 1);
-    const Shape &body = form->parts.planeBody;
+    const Shape &body = form->animation.parts.planeBody;
     const QPoint centre(int((body.left + body.width / 2) / 15), int((body.top + body.height / 2) / 15));
     EXPECT_EQ(QColor(image.pixel(centre)), QColor(255, 0, 0));
     // Twice the size keeps the same place, scaled.
@@ -140,7 +140,7 @@ TEST_F(PictureArea, MeetingGearsPassTheirTeethBetweenEachOther)
         for (bool mirrored : {false, true}) {
             choose(m);
             form->loadMechanismPicture(mirrored);
-            DrawingParts &p = form->parts;
+            DrawingParts &p = form->animation.parts;
             // Long enough for wheels turning at slightly wrong rates to drift into each other.
             for (int tick = 0; tick < 6000; ++tick) {
                 form->onAnimationTick();
@@ -163,7 +163,7 @@ TEST_F(PictureArea, TheWormsThreadRunsIntoItsBearingsNotOverThem)
         form->onAnimationTick();
         const QImage image = render(view, 1);
         for (int i = 1; i <= 3; ++i) {
-            const Shape &b = form->parts.wormShaftBlocks[i];
+            const Shape &b = form->animation.parts.wormShaftBlocks[i];
             // The inside of each block, a pixel in from its edge.
             const QRect inside(int(b.left / 15) + 2, int(b.top / 15) + 2, int(b.width / 15) - 4, int(b.height / 15) - 4);
             int foreign = 0;
@@ -244,9 +244,9 @@ TEST_F(PictureArea, ATickRepaintsOnlyAroundTheMovedPartsAndLeavesTheScreenRight)
         };
         EXPECT_EQ(painted().boundingRect(), view.rect());
         for (int tick = 0; tick < 8; ++tick) {
-            const std::vector<QRect> before = drawingPartBounds(form->parts, view.scale());
+            const std::vector<QRect> before = drawingPartBounds(form->animation.parts, view.scale());
             form->onAnimationTick();
-            const std::vector<QRect> after = drawingPartBounds(form->parts, view.scale());
+            const std::vector<QRect> after = drawingPartBounds(form->animation.parts, view.scale());
             view.partsMoved();
             const QRegion region = painted();
             ASSERT_FALSE(region.isEmpty());

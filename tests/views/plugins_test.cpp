@@ -50,13 +50,13 @@ protected:
         for (int mechanism : {1, 5, 16}) {
             st().mechanism = mechanism;
             form->onSoundButtonClicked();
-            EXPECT_TRUE(form->soundOn);
-            EXPECT_EQ(form->soundDevices, 0);
+            EXPECT_TRUE(form->run.loopOn());
+            EXPECT_EQ(form->run.soundDevices(), 0);
             form->onSoundButtonClicked();
-            EXPECT_FALSE(form->soundOn);
+            EXPECT_FALSE(form->run.loopOn());
         }
         form->playFeedbackSound(1);
-        EXPECT_EQ(form->soundDevices, 0);
+        EXPECT_EQ(form->run.soundDevices(), 0);
         EXPECT_TRUE(fakes.messageBox.shown.empty());
     }
 
@@ -79,7 +79,7 @@ protected:
 TEST_F(MissingPlugins, WithoutTheFilesTheTrainerIsSilentAndSaysPrintingFailed)
 {
     startWith(dir.filePath("cinemoto-sound.so"), dir.filePath("cinemoto-print.so"));
-    EXPECT_EQ(form->soundDevices, 0); // as with no sound device
+    EXPECT_EQ(form->run.soundDevices(), 0); // as with no sound device
     expectSilentButWorking();
     expectPrintFailureTold();
 }
@@ -89,7 +89,7 @@ TEST_F(MissingPlugins, FilesThatAreNoPluginsAreRefusedLikeMissingOnes)
     startWith(brokenFile("cinemoto-sound.so"), brokenFile("cinemoto-print.so"));
     st().mechanism = 1;
     form->onSoundButtonClicked(); // the first sound finds out, and silences the program
-    EXPECT_EQ(form->soundDevices, 0);
+    EXPECT_EQ(form->run.soundDevices(), 0);
     form->onSoundButtonClicked();
     expectSilentButWorking();
     expectPrintFailureTold();
@@ -103,10 +103,10 @@ TEST_F(MissingPlugins, TheSoundPluginWithNoSoundServerRefusesTheFirstSound)
     startWith(QStringLiteral(CINEMOTO_PLUGIN_DIR "/cinemoto-sound.so"),
               QStringLiteral(CINEMOTO_PLUGIN_DIR "/cinemoto-print.so"));
     ASSERT_TRUE(QFile::exists(sound.pluginFile));
-    EXPECT_EQ(form->soundDevices, 1); // the plugin is there; the devices are asked on the first sound
+    EXPECT_EQ(form->run.soundDevices(), 1); // the plugin is there; the devices are asked on the first sound
     st().mechanism = 1;
     form->onSoundButtonClicked();
-    EXPECT_EQ(form->soundDevices, 0);
+    EXPECT_EQ(form->run.soundDevices(), 0);
     form->onSoundButtonClicked();
     expectSilentButWorking();
 }

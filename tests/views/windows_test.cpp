@@ -104,11 +104,13 @@ protected:
     void SetUp() override { app(); }
     void fillExam()
     {
-        form->examTimes = {QStringLiteral("4:07"), QStringLiteral("0:21"), QStringLiteral("1:02"),
-                           QStringLiteral("0:55"), QStringLiteral("1:10"), QStringLiteral("0:39")};
-        form->examScores = {6.7333f, 1.895f, 1.69f, 0, 1.65f, 1.805f};
+        Exam::Tables tables;
+        tables.times = {QStringLiteral("4:07"), QStringLiteral("0:21"), QStringLiteral("1:02"),
+                        QStringLiteral("0:55"), QStringLiteral("1:10"), QStringLiteral("0:39")};
+        tables.scores = {6.7333f, 1.895f, 1.69f, 0, 1.65f, 1.805f};
         for (int i = 1; i <= 5; ++i)
-            form->examResults[std::size_t(i)] = form->text(i == 3 ? 342 : 341);
+            tables.results[std::size_t(i)] = form->text(i == 3 ? 342 : 341);
+        form->exam.restore(tables, false);
     }
 };
 

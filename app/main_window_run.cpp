@@ -1,10 +1,6 @@
 #include "app/main_window_model.h"
 
 #include "app/format.h"
-#include "exercise/answer.h"
-#include "exercise/feedback.h"
-#include "exercise/judge.h"
-#include "mechanisms/catalogue.h"
 
 namespace cinemoto {
 
@@ -17,17 +13,17 @@ void MainWindowModel::clearDisplay()
 
 void MainWindowModel::startOrStopExercise()
 {
-    if (st.exerciseRunning) {
+    if (run.running()) {
         // Stopped by the pupil: no solution, no comment.
         clearDisplay();
         hideAnswerBox();
-        st.exerciseRunning = false;
+        run.end();
         endRun();
         return;
     }
-    if (st.examRunning)
+    if (exam.running())
         return; // the button is disabled during an exam
-    st.exerciseRunning = true;
+    run.begin();
     c.examButton.enabled = c.newExamItem.enabled = false;
     readLevel();
     startExercise();
@@ -35,36 +31,16 @@ void MainWindowModel::startOrStopExercise()
 
 void MainWindowModel::startExercise()
 {
-    RandomService &random = *m_services.random;
     c.faceImage.visible = false;
     c.difficultyMenu.enabled = false;
-    if (c.randomMechanismOption.value) {
-        const auto draw = [&random] { return std::int32_t(random.next() * mechanismCount) + 1; };
-        std::int32_t mechanism = draw();
-        if (st.examRunning) {
-            // At most four mechanisms are used when the fifth is drawn, so this ends.
-            while (st.examUsed[std::size_t(mechanism)])
-                mechanism = draw();
-            st.examUsed[std::size_t(mechanism)] = true;
-        }
-        st.mechanism = mechanism;
-        exerciseList();
-    }
-    if (c.randomExerciseOption.value) {
-        do
-            st.exercise = std::int32_t(random.next() * 5) + 1;
-        while (st.exercise >= 4 && !hasFiveExercises(st.mechanism));
-    }
-    if (c.randomUnitsItem.value)
-        st.units = std::int32_t(random.next() * 2) + 1;
+    drawRandomSelection();
     c.typeFrame.enabled = c.mechanismFrame.enabled = c.exerciseFrame.enabled = c.unitsMenu.enabled = false;
     c.commentLabel.visible = false;
     c.answerBox.caption.clear();
     generateValues();
     c.window.helpContext = st.mechanism + 50 + lang.helpBase();
     showExercise();
-    st.startTime = m_services.clock->nowMs();
-    st.clockTime = 0;
+    run.startClock();
     c.clockBox.caption.clear();
     selectSolution();
     showAnswerBox();
@@ -75,13 +51,13 @@ void MainWindowModel::startExercise()
 
 void MainWindowModel::endRun()
 {
-    if (st.examRunning) {
+    if (exam.running()) {
         // The level the pupil had ticked before the exam comes back with its preset.
         readLevel();
         applyDifficultyPreset();
     }
-    st.exerciseRunning = false;
-    st.examRunning = false;
+    run.end();
+    exam.stop();
     c.exerciseButton.enabled = c.newExerciseItem.enabled = c.examButton.enabled = c.newExamItem.enabled = true;
     if (st.level != 3)
         c.typeFrame.enabled = true;
@@ -90,37 +66,41 @@ void MainWindowModel::endRun()
     c.unitsMenu.enabled = c.difficultyMenu.enabled = true;
 }
 
-void MainWindowModel::scoreExercise()
+void MainWindowModel::startOrStopExam()
 {
-    examScores[std::size_t(st.examCount)] = scoreForSeconds(st.elapsedSeconds);
+    if (exam.running()) {
+        // Abandoned: nothing is shown or stored.
+        clearDisplay();
+        hideAnswerBox();
+        endRun();
+        return;
+    }
+    if (run.running())
+        return; // the button is disabled while a single exercise runs
+    exam.start();
+    c.exerciseButton.enabled = c.newExerciseItem.enabled = false;
+    st.level = 3;
+    applyDifficultyPreset();
+    startExercise();
 }
 
 void MainWindowModel::examStep()
 {
-    if (st.examCount >= 5)
-        return;
-    ++st.examCount;
-    const auto slot = std::size_t(st.examCount);
+    const bool correct = run.answerCorrect();
     // An answer given before the clock's first refresh still gets its time.
-    examTimes[slot] = c.clockBox.caption.isEmpty() ? clockText(st.answerTime) : c.clockBox.caption;
-    if (st.answerCorrect) {
-        examResults[slot] = text(341);
-        scoreExercise();
-    } else {
-        examResults[slot] = text(342);
-        examScores[slot] = 0;
-    }
-    examScores[0] += examScores[slot];
-    st.examTime += st.answerTime;
-    const QString message = text(343) + examResults[slot] + newLine + text(344) + examTimes[slot] + newLine
-        + text(345) + strSingle(examScores[slot]);
-    m_services.messageBox->show(MessageBoxService::Icon::Information, message, text(346) + strInt(st.examCount),
+    const QString time = c.clockBox.caption.isEmpty() ? clockText(run.answerMs()) : c.clockBox.caption;
+    if (!exam.record(correct, text(correct ? 341 : 342), time, run.answerMs(), run.seconds()))
+        return;
+    const auto row = std::size_t(exam.count());
+    const Exam::Tables &tables = exam.tables();
+    const QString message = text(343) + tables.results[row] + newLine + text(344) + tables.times[row] + newLine
+        + text(345) + strSingle(tables.scores[row]);
+    m_services.messageBox->show(MessageBoxService::Icon::Information, message, text(346) + strInt(exam.count()),
                                 MessageBoxService::Buttons::Ok);
-    if (st.examCount != 5) {
+    if (!exam.complete()) {
         startExercise();
         return;
     }
-    examTimes[0] = clockText(st.examTime);
     clearDisplay();
     finishExam();
 }
@@ -129,7 +109,7 @@ void MainWindowModel::finishExam()
 {
     hideAnswerBox();
     endRun();
-    examResultWaiting = true;
+    exam.finish();
     c.window.enabled = false;
     if (onExamFinished)
         onExamFinished();
@@ -164,33 +144,18 @@ void MainWindowModel::onAnswerKeyPressed(int &key)
     }
 }
 
-void MainWindowModel::checkAnswer()
-{
-    st.answerCorrect = judge(st.answer, st);
-}
-
 void MainWindowModel::onDoneClicked()
 {
     // Only an answer box on show can be answered.
-    if (!c.answerBox.visible || !(st.exerciseRunning || st.examRunning))
+    if (!c.answerBox.visible || !(run.running() || exam.running()))
         return;
-    st.answerTime = st.clockTime;
     hideAnswerBox();
-    const std::optional<float> typed = parseAnswer(c.answerBox.caption);
-    if (typed) {
-        st.answer = *typed;
-        checkAnswer();
-    } else {
-        // Too large to be held: never right.
-        st.answerCorrect = false;
-    }
-    if (st.answerCorrect) {
+    if (run.judge(c.answerBox.caption, st.solution, st.level)) {
         writeSolution();
-        st.elapsedSeconds = clockSeconds(st.answerTime);
         showCorrectComment();
         c.commentLabel.visible = true;
         c.faceImage.visible = true;
-        if (st.examRunning)
+        if (exam.running())
             examStep();
         else
             endRun();

@@ -1,5 +1,6 @@
-#include "app/main_window_model.h"
 #include "printing/print_frame.h"
+
+#include "app/main_window_model.h"
 
 namespace cinemoto {
 
@@ -36,7 +37,7 @@ Printout exerciseSheet(MainWindowModel &main)
         p.data.append({title->caption.trimmed(), lines});
     }
     if (c.pictureArea.picture)
-        p.picture = Printout::Picture{c.pictureArea.picture, c.pictureArea.pictureMirrored, main.parts};
+        p.picture = Printout::Picture{c.pictureArea.picture, c.pictureArea.pictureMirrored, main.animation.parts};
     if (c.questionLabel.visible)
         p.question = c.questionLabel.caption.trimmed();
     p.answerCaption = main.text(kAnswerLabelText);
@@ -46,11 +47,6 @@ Printout exerciseSheet(MainWindowModel &main)
 void printExerciseSheet(MainWindowModel &main, PrinterService::Target target)
 {
     sendPrintout(main, exerciseSheet(main), target);
-}
-
-void MainWindowModel::printExercise()
-{
-    printExerciseSheet(*this, PrinterService::Target::Printer);
 }
 
 } // namespace cinemoto

@@ -1,55 +1,17 @@
 #include "app/main_window_model.h"
 
 #include "app/format.h"
-#include "exercise/feedback.h"
-
-#include <QFile>
 
 namespace cinemoto {
 
-namespace {
-
-// The looping sound of each mechanism, by number.
-int loopSound(int mechanism)
-{
-    switch (mechanism) {
-    case 1:
-    case 3:
-    case 12:
-    case 13:
-        return 1601;
-    case 2:
-    case 14:
-        return 1602;
-    case 15:
-    case 19:
-        return 1615;
-    case 16:
-    case 17:
-    case 18:
-        return 1616;
-    default:
-        return 1600 + mechanism;
-    }
-}
-
-// The sound's resource path, empty when the program has no such sound.
-QString soundResource(int id)
-{
-    const QString path = QStringLiteral(":/sounds/%1.wav").arg(id);
-    return QFile::exists(path) ? path : QString();
-}
-
-} // namespace
-
 void MainWindowModel::showCorrectComment()
 {
-    const CorrectComment comment = correctComment(st.level, st.elapsedSeconds);
+    const CorrectComment comment = run.earned(st.level);
     if (!comment.valid)
         return;
     QString caption;
     for (int part : comment.parts)
-        caption += part ? text(part) : strInt(st.elapsedSeconds);
+        caption += part ? text(part) : strInt(run.seconds());
     c.commentLabel.caption = caption;
     c.faceImage.picture = comment.face;
     if (comment.sound)
@@ -96,8 +58,7 @@ void MainWindowModel::handleWrongAnswer()
             Box::Buttons::YesNo);
         if (answer == Box::Answer::Yes) {
             // The clock goes on from what it showed at OK; the time in the box is not counted.
-            st.startTime = m_services.clock->nowMs() - st.answerTime;
-            st.clockTime = st.answerTime;
+            run.resumeClock();
             c.clockBox.visible = true;
             showAnswerBox();
         } else {
@@ -108,7 +69,7 @@ void MainWindowModel::handleWrongAnswer()
     }
     case 3:
         giveUp(192, 43);
-        if (st.examRunning)
+        if (exam.running())
             examStep();
         else
             endRun();
@@ -124,24 +85,12 @@ void MainWindowModel::playFeedbackSound(int n)
     // playing goes on and the sound button must still know it.
     if (st.relabelling)
         return;
-    if (soundDevices > 0) {
-        const QString sound = soundResource(1620 + n);
-        soundDevices = std::int16_t(sound.isEmpty() ? 0 : m_services.sound->play(sound, false));
-    }
-    soundOn = false;
+    run.playFeedback(n);
 }
 
 void MainWindowModel::onSoundButtonClicked()
 {
-    if (soundOn) {
-        m_services.sound->stop();
-        soundOn = false;
-        return;
-    }
-    soundOn = true;
-    const QString sound = soundResource(loopSound(st.mechanism));
-    if (soundDevices > 0)
-        soundDevices = std::int16_t(sound.isEmpty() ? 0 : m_services.sound->play(sound, true));
+    run.switchLoop(st.mechanism);
 }
 
 } // namespace cinemoto

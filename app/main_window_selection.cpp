@@ -116,70 +116,92 @@ void MainWindowModel::readLevel()
 
 void MainWindowModel::applyDifficultyPreset()
 {
-    const auto manualSetUp = [this] {
-        onTypeChosen(1);
-        selectOption(c.typeOptions[1]);
-        c.randomMechanismOption.visible = true;
-        c.randomMechanismOption.value = false;
-        c.randomExerciseOption.visible = true;
-        c.randomExerciseOption.value = false;
-        c.typeFrame.enabled = true;
-        for (int t = 1; t <= 3; ++t)
-            c.typeOptions[t].visible = true;
-        for (int i = 1; i <= mechanismCount; ++i)
-            c.mechanismOptions[i].enabled = true;
-        const bool threeExercises = !hasFiveExercises(st.mechanism);
-        for (int k = 1; k <= 5; ++k)
-            c.exerciseOptions[k].enabled = !(threeExercises && k >= 4);
-        c.unitsItems[1].enabled = c.unitsItems[2].enabled = true;
-    };
-    const auto randomOptionsEnabled = [this] {
-        c.randomMechanismOption.enabled = c.randomExerciseOption.enabled = c.randomUnitsItem.enabled = true;
-    };
-    const auto randomOptionsRemoved = [this] {
-        c.randomMechanismOption.visible = c.randomExerciseOption.visible = false;
-        c.randomExerciseOption.enabled = c.randomUnitsItem.enabled = false;
-        if (c.randomUnitsItem.value) {
-            c.unitsItems[1].value = true;
-            c.randomUnitsItem.value = false;
-            // The ticked item is what the pupil reads; the speeds must follow it.
-            st.units = 1;
-        }
-    };
-    const auto allRandomSetUp = [this] {
-        c.typeFrame.enabled = false;
-        for (int t = 1; t <= 3; ++t)
-            c.typeOptions[t].visible = false;
-        c.randomMechanismOption.visible = c.randomExerciseOption.visible = false;
-        for (int u = 1; u <= 2; ++u) {
-            c.unitsItems[u].value = false;
-            c.unitsItems[u].enabled = false;
-        }
-    };
-    const auto randomSelected = [this] {
-        selectOption(c.randomMechanismOption);
-        selectOption(c.randomExerciseOption);
-        c.randomUnitsItem.value = true;
-        c.unitsItems[1].value = c.unitsItems[2].value = false;
-    };
+    const LevelPreset *preset = Selection::preset(st.level);
+    if (!preset)
+        return;
+    if (preset->manualChoices)
+        offerManualChoices();
+    else
+        hideManualChoices();
+    if (preset->randomOffered)
+        enableRandomOptions();
+    else
+        removeRandomOptions();
+    if (preset->randomSelected)
+        selectEverythingRandom();
+}
 
-    switch (st.level) {
-    case 1:
-        manualSetUp();
-        randomOptionsRemoved();
-        break;
-    case 2:
-        manualSetUp();
-        randomOptionsEnabled();
-        break;
-    case 3:
-        allRandomSetUp();
-        randomOptionsEnabled();
-        randomSelected();
-        break;
-    default:
-        break;
+void MainWindowModel::offerManualChoices()
+{
+    onTypeChosen(1);
+    selectOption(c.typeOptions[1]);
+    c.randomMechanismOption.visible = true;
+    c.randomMechanismOption.value = false;
+    c.randomExerciseOption.visible = true;
+    c.randomExerciseOption.value = false;
+    c.typeFrame.enabled = true;
+    for (int t = 1; t <= 3; ++t)
+        c.typeOptions[t].visible = true;
+    for (int i = 1; i <= mechanismCount; ++i)
+        c.mechanismOptions[i].enabled = true;
+    const bool threeExercises = !hasFiveExercises(st.mechanism);
+    for (int k = 1; k <= 5; ++k)
+        c.exerciseOptions[k].enabled = !(threeExercises && k >= 4);
+    c.unitsItems[1].enabled = c.unitsItems[2].enabled = true;
+}
+
+void MainWindowModel::hideManualChoices()
+{
+    c.typeFrame.enabled = false;
+    for (int t = 1; t <= 3; ++t)
+        c.typeOptions[t].visible = false;
+    c.randomMechanismOption.visible = c.randomExerciseOption.visible = false;
+    for (int u = 1; u <= 2; ++u) {
+        c.unitsItems[u].value = false;
+        c.unitsItems[u].enabled = false;
     }
+}
+
+void MainWindowModel::enableRandomOptions()
+{
+    c.randomMechanismOption.enabled = c.randomExerciseOption.enabled = c.randomUnitsItem.enabled = true;
+}
+
+void MainWindowModel::removeRandomOptions()
+{
+    c.randomMechanismOption.visible = c.randomExerciseOption.visible = false;
+    c.randomExerciseOption.enabled = c.randomUnitsItem.enabled = false;
+    if (c.randomUnitsItem.value) {
+        c.unitsItems[1].value = true;
+        c.randomUnitsItem.value = false;
+        // The ticked item is what the pupil reads; the speeds must follow it.
+        st.units = 1;
+    }
+}
+
+void MainWindowModel::selectEverythingRandom()
+{
+    selectOption(c.randomMechanismOption);
+    selectOption(c.randomExerciseOption);
+    c.randomUnitsItem.value = true;
+    c.unitsItems[1].value = c.unitsItems[2].value = false;
+}
+
+void MainWindowModel::drawRandomSelection()
+{
+    if (c.randomMechanismOption.value) {
+        // During an exam each mechanism comes once; at most four are used when the fifth is
+        // drawn, so the draw ends.
+        st.mechanism = selection.drawMechanism(
+            [this](std::int32_t mechanism) { return !exam.running() || !exam.used(mechanism); });
+        if (exam.running())
+            exam.markUsed(st.mechanism);
+        exerciseList();
+    }
+    if (c.randomExerciseOption.value)
+        st.exercise = selection.drawExercise(st.mechanism);
+    if (c.randomUnitsItem.value)
+        st.units = selection.drawUnits();
 }
 
 } // namespace cinemoto
