@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <functional>
 #include <sys/resource.h>
+#include <utility>
 
 using namespace cinemoto;
 
@@ -133,19 +134,23 @@ int main(int argc, char *argv[])
         QAction *preview = print && print->menu() ? print->menu()->actions().value(0) : nullptr;
         std::printf("windows found: exams-taken %d about %d help %d quiz %d preview %d\n", examsList != nullptr,
                     about != nullptr, help != nullptr, quiz != nullptr, preview != nullptr);
+        if (!examsList || !about || !help || !quiz || !preview)
+            return 1;
         std::printf("rss-start %.1f\n", residentMb());
-        for (int i = 0; i < examsTaken && examsList; ++i)
+        for (int i = 0; i < examsTaken; ++i)
             openAndClose(window, [examsList] { examsList->trigger(); });
         std::printf("rss-after-exams-taken %.1f\n", residentMb());
-        for (int i = 0; i < others; ++i) {
-            if (about)
-                openAndClose(window, [about] { about->trigger(); });
-            if (help)
-                openAndClose(window, [help] { help->trigger(); });
-            if (quiz)
-                openAndClose(window, [quiz] { quiz->click(); });
-            if (preview)
-                openAndClose(window, [preview] { preview->trigger(); });
+        // One kind after the other, so that what each keeps shows on its own.
+        const std::pair<const char *, std::function<void()>> kinds[] = {
+            {"about", [about] { about->trigger(); }},
+            {"help", [help] { help->trigger(); }},
+            {"quiz", [quiz] { quiz->click(); }},
+            {"preview", [preview] { preview->trigger(); }},
+        };
+        for (const auto &[name, open] : kinds) {
+            for (int i = 0; i < others; ++i)
+                openAndClose(window, open);
+            std::printf("rss-after-%s %.1f\n", name, residentMb());
         }
         runFor(500);
         std::printf("rss-end %.1f\n", residentMb());
