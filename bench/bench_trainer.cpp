@@ -136,7 +136,8 @@ int main(int argc, char *argv[])
                     about != nullptr, help != nullptr, quiz != nullptr, preview != nullptr);
         if (!examsList || !about || !help || !quiz || !preview)
             return 1;
-        std::printf("rss-start %.1f\n", residentMb());
+        std::printf("rss-start %.1f widgets %lld\n", residentMb(),
+                    static_cast<long long>(QApplication::allWidgets().size()));
         for (int i = 0; i < examsTaken; ++i)
             openAndClose(window, [examsList] { examsList->trigger(); });
         std::printf("rss-after-exams-taken %.1f\n", residentMb());
@@ -150,7 +151,8 @@ int main(int argc, char *argv[])
         for (const auto &[name, open] : kinds) {
             for (int i = 0; i < others; ++i)
                 openAndClose(window, open);
-            std::printf("rss-after-%s %.1f\n", name, residentMb());
+            std::printf("rss-after-%s %.1f widgets %lld\n", name, residentMb(),
+                        static_cast<long long>(QApplication::allWidgets().size()));
         }
         runFor(500);
         std::printf("rss-end %.1f\n", residentMb());
