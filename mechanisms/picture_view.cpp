@@ -183,7 +183,7 @@ private:
             draw(p, corner);
             return;
         }
-        const QPoint quarters(int(std::floor(corner.x() * 4)), int(std::floor(corner.y() * 4)));
+        const QPoint quarters(int(std::lround(corner.x() * 4)), int(std::lround(corner.y() * 4)));
         key.quarterX = ((quarters.x() % 4) + 4) % 4;
         key.quarterY = ((quarters.y() % 4) + 4) % 4;
         auto found = m_sprites.find(key);
