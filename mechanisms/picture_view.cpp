@@ -147,8 +147,11 @@ public:
         paint(p, key, r.topLeft(), r.size(), int(std::ceil(shapePen(s, pixel))) + 2,
               [&](QPainter &q, QPointF at) { paintShape(q, s, QRectF(at, r.size()), pixel); });
     }
-    void paint(QPainter &p, const Line &l, const QLineF &line, double pixel)
+    void paint(QPainter &p, const Line &l, const QLineF &exact, double pixel)
     {
+        // Both ends to the quarter pixel: a moving line then meets the same forms again.
+        const auto quarter = [](QPointF at) { return QPointF(std::round(at.x() * 4), std::round(at.y() * 4)) / 4; };
+        const QLineF line(quarter(exact.p1()), quarter(exact.p2()));
         const Key key{kLineKind, line.dx(), line.dy(), l.colour, false, l.width, pixel};
         const QPointF corner(std::min(line.x1(), line.x2()), std::min(line.y1(), line.y2()));
         paint(p, key, corner, QSizeF(std::abs(line.dx()), std::abs(line.dy())),
