@@ -217,6 +217,7 @@ PictureView::PictureView(const Formulari &model, QWidget *parent)
     setSizePolicy(policy);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
+    m_clock.start();
 }
 
 double PictureView::scale() const
@@ -255,12 +256,17 @@ const QPixmap &PictureView::picture(int id, bool mirrored, const QSize &logical,
     m_cachedPicture = id;
     m_cachedMirrored = mirrored;
     const QSize size = logical * dpr;
-    std::erase_if(m_pictures, [&](const CachedPicture &c) { return c.pixmap.size() != size; });
+    const qint64 now = m_clock.elapsed();
+    std::erase_if(m_pictures, [&](const CachedPicture &c) {
+        const bool wanted = c.id == id && c.mirrored == mirrored;
+        return c.pixmap.size() != size || (!wanted && now - c.usedMs > kKeptPictureMs);
+    });
     const auto found = std::find_if(m_pictures.begin(), m_pictures.end(), [&](const CachedPicture &c) {
         return c.id == id && c.mirrored == mirrored;
     });
     if (found != m_pictures.end()) {
         std::rotate(m_pictures.begin(), found, found + 1);
+        m_pictures.front().usedMs = now;
         return m_pictures.front().pixmap;
     }
     // The background goes into the cache once rather than under it every frame.
@@ -271,7 +277,7 @@ const QPixmap &PictureView::picture(int id, bool mirrored, const QSize &logical,
     QPainter(&pixmap).drawPixmap(0, 0, drawn);
     if (m_pictures.size() >= kKeptPictures)
         m_pictures.pop_back();
-    m_pictures.insert(m_pictures.begin(), CachedPicture{id, mirrored, std::move(pixmap)});
+    m_pictures.insert(m_pictures.begin(), CachedPicture{id, mirrored, std::move(pixmap), now});
     return m_pictures.front().pixmap;
 }
 
@@ -353,6 +359,7 @@ void PictureView::partsMoved()
 void PictureView::resizeEvent(QResizeEvent *event)
 {
     m_partBounds.clear(); // the next tick repaints everything
+    m_sprites = std::make_unique<PartSprites>(); // drawn for the old size
     QWidget::resizeEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QRegion>
 #include <QWidget>
@@ -61,10 +62,14 @@ private:
         int id;
         bool mirrored;
         QPixmap pixmap;
+        qint64 usedMs;
     };
-    // Most recent first: the universal joint turns through four pictures.
+    // Most recent first: the universal joint turns through four pictures. The pictures
+    // of a mechanism left behind go after a while.
     std::vector<CachedPicture> m_pictures;
     static constexpr std::size_t kKeptPictures = 4;
+    static constexpr qint64 kKeptPictureMs = 2000;
+    QElapsedTimer m_clock;
     int m_cachedPicture = 0;
     bool m_cachedMirrored = false;
     std::vector<QRect> m_partBounds; // as last painted, in widget pixels
