@@ -239,15 +239,26 @@ void PictureView::paintScene(QPainter &p, const QSizeF &size, const QRegion &onl
     const QSize logical(qRound(designWidth * pixel), qRound(designHeight * pixel));
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
     const QPixmap &cache = picture(area.picture, area.pictureMirrored, logical, dpr);
-    // Only the dirty part of the picture is copied, which keeps a tick cheap.
+    // Only the dirty rectangles of the picture are copied, one by one: small copies cost
+    // less than one of their bounding box, which Qt also spreads over threads.
     const QRectF whole(QPointF(0, 0), size);
-    const QRectF target = only.isEmpty() ? whole : whole.intersected(only.boundingRect());
     const QRectF logicalCache(QPointF(0, 0), QSizeF(cache.size()) / cache.devicePixelRatioF());
-    if (!logicalCache.contains(target))
-        p.fillRect(target, kBackground);
-    const QRectF source = target.intersected(logicalCache);
-    if (!source.isEmpty())
-        p.drawPixmap(source, cache, QRectF(source.topLeft() * dpr, source.size() * dpr));
+    const auto copy = [&](const QRectF &target) {
+        if (!logicalCache.contains(target))
+            p.fillRect(target, kBackground);
+        const QRectF source = target.intersected(logicalCache);
+        if (!source.isEmpty())
+            p.drawPixmap(source, cache, QRectF(source.topLeft() * dpr, source.size() * dpr));
+    };
+    if (only.isEmpty()) {
+        copy(whole);
+    } else {
+        for (const QRect &r : only) {
+            const QRectF target = whole.intersected(r);
+            if (!target.isEmpty())
+                copy(target);
+        }
+    }
     paintDrawingParts(p, m_model.parts, pixel, only, sprites);
 }
 
