@@ -1,5 +1,6 @@
 #include "app/help_view.h"
 
+#include "app/platform/memory.h"
 #include "app/textcatalogue.h"
 
 #include <QApplication>
@@ -106,6 +107,12 @@ HelpWindow::HelpWindow(QWidget *parent)
     });
     connect(m_contents, &QTreeWidget::itemClicked, m_contents, &QTreeWidget::itemActivated);
     resize(720, 560);
+}
+
+HelpWindow::~HelpWindow()
+{
+    // The document of the whole help file goes with the window.
+    returnFreedMemorySoon();
 }
 
 void HelpWindow::load(const QString &helpFile, int topic)

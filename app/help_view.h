@@ -17,6 +17,7 @@ class HelpWindow : public QDialog
     Q_OBJECT
 public:
     static void showTopic(const QString &helpFile, int topic);
+    ~HelpWindow() override;
     QTextBrowser *browser() const { return m_browser; }
     int topic() const { return m_history.isEmpty() ? 0 : m_history.at(m_at); }
     void back();

@@ -2,6 +2,7 @@
 #include "app/about_view.h"
 #include "app/main_window_model.h"
 #include "app/main_window_view.h"
+#include "app/platform/memory.h"
 #include "exams/exam_views.h"
 #include "exams/exam_windows.h"
 #include "quiz/quiz.h"
@@ -21,6 +22,7 @@ void MainWindowView::showAbout()
     dialog.exec();
     m_model.c.window.enabled = true;
     sync();
+    returnFreedMemorySoon();
 }
 
 // A window over the main one: the main window takes no input until it is gone, and its
@@ -34,6 +36,7 @@ void MainWindowView::openWindow(Model *model)
     window->setWindowModality(Qt::WindowModal);
     connect(window, &QObject::destroyed, this, [this, model] {
         delete model;
+        returnFreedMemorySoon();
         sync();
     });
     sync();

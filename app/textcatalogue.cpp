@@ -11,9 +11,13 @@ const TextCatalogue &TextCatalogue::builtIn()
     static const TextCatalogue catalogue = [] {
         TextCatalogue c;
         // The main texts of the three languages and the quiz question banks.
+        // Chosen by suffix: a name filter would compile a regular expression, and bring
+        // its compiler into memory, for nothing else at start.
         const QDir dir(QStringLiteral(":/strings"));
-        for (const QString &name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
-            c.loadFile(dir.filePath(name));
+        for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
+            if (name.endsWith(QLatin1String(".txt")))
+                c.loadFile(dir.filePath(name));
+        }
         return c;
     }();
     return catalogue;

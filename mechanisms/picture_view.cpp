@@ -6,13 +6,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace cinemoto {
 
 namespace {
 
 const QColor kOutline(0x1B, 0x26, 0x31);
+const QColor kBackground(0xED, 0xF2, 0xF6);
 
 QRectF shapeRect(const Shape &s, double k)
 {
@@ -26,9 +29,8 @@ QRectF shapeRect(const Shape &s, double k)
     return box;
 }
 
-void paintShape(QPainter &p, const Shape &s, double k, double pixel)
+void paintShape(QPainter &p, const Shape &s, const QRectF &r, double pixel)
 {
-    const QRectF r = shapeRect(s, k);
     QPainterPath path;
     switch (s.kind) {
     case Shape::Kind::Circle:
@@ -59,11 +61,52 @@ void paintShape(QPainter &p, const Shape &s, double k, double pixel)
     }
 }
 
+double shapePen(const Shape &s, double pixel)
+{
+    return std::max(1, s.borderWidth + 1) * pixel;
+}
+
 // A shape's box grown by its outline, its border and the antialiasing fringe.
 QRect shapeBounds(const Shape &s, double k, double pixel)
 {
-    const double pen = std::max(1, s.borderWidth + 1) * pixel;
+    const double pen = shapePen(s, pixel);
     return shapeRect(s, k).adjusted(-pen, -pen, pen, pen).toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+// The tiles of a grid that `rects` touch, joined into rows. Hundreds of small clip
+// rectangles cost far more to paint and to send to the screen than the pixels a coarser
+// cover adds.
+QRegion coveringRegion(const std::vector<QRect> &rects, int tile)
+{
+    QRect all;
+    for (const QRect &r : rects)
+        all |= r;
+    if (all.isEmpty())
+        return {};
+    const QPoint origin = all.topLeft();
+    const int columns = all.width() / tile + 1, rows = all.height() / tile + 1;
+    std::vector<bool> touched(std::size_t(columns) * std::size_t(rows));
+    for (const QRect &r : rects) {
+        if (r.isEmpty())
+            continue;
+        const QRect t = r.translated(-origin);
+        for (int y = t.top() / tile; y <= t.bottom() / tile; ++y)
+            for (int x = t.left() / tile; x <= t.right() / tile; ++x)
+                touched[std::size_t(y) * columns + std::size_t(x)] = true;
+    }
+    QRegion region;
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < columns;) {
+            const int start = x;
+            while (x < columns && touched[std::size_t(y) * columns + std::size_t(x)])
+                ++x;
+            if (x > start)
+                region += QRect(origin + QPoint(start * tile, y * tile), QSize((x - start) * tile, tile));
+            else
+                ++x;
+        }
+    }
+    return region & all;
 }
 
 // A line's ends grown by half its cased width (round caps reach as far).
@@ -74,9 +117,13 @@ QRect lineBounds(const Line &l, double k, double pixel)
     return ends.adjusted(-half, -half, half, half).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
-void paintLine(QPainter &p, const Line &l, double k, double pixel)
+QLineF lineAt(const Line &l, double k)
 {
-    const QLineF line(l.x1 * k, l.y1 * k, l.x2 * k, l.y2 * k);
+    return {l.x1 * k, l.y1 * k, l.x2 * k, l.y2 * k};
+}
+
+void paintLine(QPainter &p, const Line &l, const QLineF &line, double pixel)
+{
     const double width = l.width * pixel;
     // A dark casing keeps light lines readable on a light picture.
     p.setPen(QPen(kOutline, width + 1.2 * pixel, Qt::SolidLine, Qt::RoundCap));
@@ -87,13 +134,90 @@ void paintLine(QPainter &p, const Line &l, double k, double pixel)
 
 } // namespace
 
-PictureView::PictureView(const MainWindowModel &model, QWidget *parent) : QWidget(parent), m_model(model)
+// Small parts are drawn once per shape, colour and quarter-pixel offset and then only
+// copied: stroking the outlines of some sixty teeth every tick is most of a tick's cost.
+// A part is always drawn the same way, so that a partial repaint matches a whole one.
+class PartSprites
+{
+public:
+    // `r` and `line` in device pixels, the painter translated by whole pixels only.
+    void paint(QPainter &p, const Shape &s, const QRectF &r, double pixel)
+    {
+        const Key key{int(s.kind), r.width(), r.height(), s.colour, s.filled, s.borderWidth, pixel};
+        paint(p, key, r.topLeft(), r.size(), int(std::ceil(shapePen(s, pixel))) + 2,
+              [&](QPainter &q, QPointF at) { paintShape(q, s, QRectF(at, r.size()), pixel); });
+    }
+    void paint(QPainter &p, const Line &l, const QLineF &exact, double pixel)
+    {
+        // Both ends to the quarter pixel: a moving line then meets the same forms again.
+        const auto quarter = [](QPointF at) { return QPointF(std::round(at.x() * 4), std::round(at.y() * 4)) / 4; };
+        const QLineF line(quarter(exact.p1()), quarter(exact.p2()));
+        const Key key{kLineKind, line.dx(), line.dy(), l.colour, false, l.width, pixel};
+        const QPointF corner(std::min(line.x1(), line.x2()), std::min(line.y1(), line.y2()));
+        paint(p, key, corner, QSizeF(std::abs(line.dx()), std::abs(line.dy())),
+              int(std::ceil((l.width + 1.2) * pixel / 2)) + 2,
+              [&](QPainter &q, QPointF at) { paintLine(q, l, line.translated(at - corner), pixel); });
+    }
+
+private:
+    static constexpr int kLineKind = 100;
+    static constexpr int kMaxSide = 80;
+    static constexpr qsizetype kMaxBytes = 4 << 20;
+    struct Key
+    {
+        int kind;
+        double width, height; // a line's run and rise
+        std::uint32_t colour;
+        bool filled;
+        int pen;
+        double pixel;
+        int quarterX = 0, quarterY = 0;
+        auto operator<=>(const Key &) const = default;
+    };
+    std::map<Key, QImage> m_sprites;
+    qsizetype m_bytes = 0;
+
+    template <typename Draw>
+    void paint(QPainter &p, Key key, QPointF corner, QSizeF extent, int margin, const Draw &draw)
+    {
+        const QSize size(int(std::ceil(extent.width())) + 2 * margin + 1,
+                         int(std::ceil(extent.height())) + 2 * margin + 1);
+        if (size.width() > kMaxSide || size.height() > kMaxSide) {
+            draw(p, corner);
+            return;
+        }
+        const QPoint quarters(int(std::lround(corner.x() * 4)), int(std::lround(corner.y() * 4)));
+        key.quarterX = ((quarters.x() % 4) + 4) % 4;
+        key.quarterY = ((quarters.y() % 4) + 4) % 4;
+        auto found = m_sprites.find(key);
+        if (found == m_sprites.end()) {
+            QImage sprite(size, QImage::Format_ARGB32_Premultiplied);
+            sprite.fill(Qt::transparent);
+            QPainter q(&sprite);
+            q.setRenderHint(QPainter::Antialiasing);
+            draw(q, QPointF(margin + key.quarterX / 4.0, margin + key.quarterY / 4.0));
+            q.end();
+            if (m_bytes + sprite.sizeInBytes() > kMaxBytes) {
+                m_sprites.clear();
+                m_bytes = 0;
+            }
+            m_bytes += sprite.sizeInBytes();
+            found = m_sprites.emplace(key, std::move(sprite)).first;
+        }
+        const auto whole = [](int q) { return q >= 0 ? q / 4 : -((-q + 3) / 4); };
+        p.drawImage(QPoint(whole(quarters.x()) - margin, whole(quarters.y()) - margin), found->second);
+    }
+};
+
+PictureView::PictureView(const MainWindowModel &model, QWidget *parent)
+    : QWidget(parent), m_model(model), m_sprites(std::make_unique<PartSprites>())
 {
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
+    m_clock.start();
 }
 
 double PictureView::scale() const
@@ -101,46 +225,106 @@ double PictureView::scale() const
     return std::min(double(width()) / designWidth, double(height()) / designHeight);
 }
 
+PictureView::~PictureView() = default;
+
 void PictureView::paintScene(QPainter &p, const QSizeF &size, const QRegion &only)
+{
+    paintScene(p, size, only, nullptr);
+}
+
+void PictureView::paintScene(QPainter &p, const QSizeF &size, const QRegion &only, PartSprites *sprites)
 {
     const double pixel = std::min(size.width() / designWidth, size.height() / designHeight);
     const Control &area = m_model.c.pictureArea;
     const QSize logical(qRound(designWidth * pixel), qRound(designHeight * pixel));
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    if (m_cache.isNull() || m_cachedPicture != area.picture || m_cachedMirrored != area.pictureMirrored
-        || m_cache.size() != logical * dpr) {
-        m_cache = picturePixmap(area.picture, logical, dpr, area.pictureMirrored);
-        m_cachedPicture = area.picture;
-        m_cachedMirrored = area.pictureMirrored;
-    }
-    // Only the dirty part of the background is filled and copied, which keeps a tick cheap.
+    const QPixmap &cache = picture(area.picture, area.pictureMirrored, logical, dpr);
+    // Only the dirty rectangles of the picture are copied, one by one: small copies cost
+    // less than one of their bounding box, which Qt also spreads over threads.
     const QRectF whole(QPointF(0, 0), size);
-    const QRectF target = only.isEmpty() ? whole : whole.intersected(only.boundingRect());
-    p.fillRect(target, QColor(0xED, 0xF2, 0xF6));
-    const QRectF logicalCache(QPointF(0, 0), QSizeF(m_cache.size()) / m_cache.devicePixelRatioF());
-    const QRectF source = target.intersected(logicalCache);
-    if (!source.isEmpty())
-        p.drawPixmap(source, m_cache, QRectF(source.topLeft() * dpr, source.size() * dpr));
-    paintDrawingParts(p, m_model.animation.parts, pixel, only);
+    const QRectF logicalCache(QPointF(0, 0), QSizeF(cache.size()) / cache.devicePixelRatioF());
+    const auto copy = [&](const QRectF &target) {
+        if (!logicalCache.contains(target))
+            p.fillRect(target, kBackground);
+        const QRectF source = target.intersected(logicalCache);
+        if (!source.isEmpty())
+            p.drawPixmap(source, cache, QRectF(source.topLeft() * dpr, source.size() * dpr));
+    };
+    if (only.isEmpty()) {
+        copy(whole);
+    } else {
+        for (const QRect &r : only) {
+            const QRectF target = whole.intersected(r);
+            if (!target.isEmpty())
+                copy(target);
+        }
+    }
+    paintDrawingParts(p, m_model.animation.parts, pixel, only, sprites);
 }
 
-void paintDrawingParts(QPainter &p, const DrawingParts &parts, double pixel, const QRegion &only)
+const QPixmap &PictureView::picture(int id, bool mirrored, const QSize &logical, qreal dpr)
+{
+    m_cachedPicture = id;
+    m_cachedMirrored = mirrored;
+    const QSize size = logical * dpr;
+    const qint64 now = m_clock.elapsed();
+    std::erase_if(m_pictures, [&](const CachedPicture &c) {
+        const bool wanted = c.id == id && c.mirrored == mirrored;
+        return c.pixmap.size() != size || (!wanted && now - c.usedMs > kKeptPictureMs);
+    });
+    const auto found = std::find_if(m_pictures.begin(), m_pictures.end(), [&](const CachedPicture &c) {
+        return c.id == id && c.mirrored == mirrored;
+    });
+    if (found != m_pictures.end()) {
+        std::rotate(m_pictures.begin(), found, found + 1);
+        m_pictures.front().usedMs = now;
+        return m_pictures.front().pixmap;
+    }
+    // The background goes into the cache once rather than under it every frame.
+    const QPixmap drawn = picturePixmap(id, logical, dpr, mirrored);
+    QPixmap pixmap(drawn.size());
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(kBackground);
+    QPainter(&pixmap).drawPixmap(0, 0, drawn);
+    if (m_pictures.size() >= kKeptPictures)
+        m_pictures.pop_back();
+    m_pictures.insert(m_pictures.begin(), CachedPicture{id, mirrored, std::move(pixmap), now});
+    return m_pictures.front().pixmap;
+}
+
+void paintDrawingParts(QPainter &p, const DrawingParts &parts, double pixel, const QRegion &only,
+                       PartSprites *sprites)
 {
     const double k = pixel / 15.0; // twips to pixels
     const bool all = only.isEmpty();
     p.setRenderHint(QPainter::Antialiasing);
+    // Sprites are placed on whole device pixels.
+    const QTransform &t = p.worldTransform();
+    if (t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy())
+        || (p.device() && p.device()->devicePixelRatioF() != 1.0))
+        sprites = nullptr;
+    const auto line = [&](const Line &l) {
+        if (sprites)
+            sprites->paint(p, l, lineAt(l, k), pixel);
+        else
+            paintLine(p, l, lineAt(l, k), pixel);
+    };
     parts.forEachLine([&](const Line &l) {
         if (l.visible && l.width >= 10 && (all || only.intersects(lineBounds(l, k, pixel))))
-            paintLine(p, l, k, pixel);
+            line(l);
     });
     parts.forEachShape([&](const Shape &s) {
-        if (s.visible && (all || only.intersects(shapeBounds(s, k, pixel))))
-            paintShape(p, s, k, pixel);
+        if (!s.visible || !(all || only.intersects(shapeBounds(s, k, pixel))))
+            return;
+        if (sprites)
+            sprites->paint(p, s, shapeRect(s, k), pixel);
+        else
+            paintShape(p, s, shapeRect(s, k), pixel);
     });
     // Thin lines (threads, ropes, tooth lines) sit on the shapes they mark.
     parts.forEachLine([&](const Line &l) {
         if (l.visible && l.width < 10 && (all || only.intersects(lineBounds(l, k, pixel))))
-            paintLine(p, l, k, pixel);
+            line(l);
     });
 }
 
@@ -169,11 +353,14 @@ void PictureView::partsMoved()
         || now.size() != m_partBounds.size()) {
         update();
     } else {
-        QRegion dirty;
+        std::vector<QRect> moved;
         for (std::size_t i = 0; i < now.size(); ++i) {
-            if (now[i] != m_partBounds[i])
-                dirty = dirty.united(m_partBounds[i]).united(now[i]);
+            if (now[i] != m_partBounds[i]) {
+                moved.push_back(m_partBounds[i]);
+                moved.push_back(now[i]);
+            }
         }
+        const QRegion dirty = coveringRegion(moved, kDirtyTile);
         if (!dirty.isEmpty())
             update(dirty);
     }
@@ -183,6 +370,7 @@ void PictureView::partsMoved()
 void PictureView::resizeEvent(QResizeEvent *event)
 {
     m_partBounds.clear(); // the next tick repaints everything
+    m_sprites = std::make_unique<PartSprites>(); // drawn for the old size
     QWidget::resizeEvent(event);
 }
 
@@ -190,15 +378,19 @@ void PictureView::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const QRegion dirty = event->region();
-    p.fillRect(dirty.boundingRect(), palette().window());
-    if (!m_model.c.pictureArea.visible)
+    if (!m_model.c.pictureArea.visible) {
+        p.fillRect(dirty.boundingRect(), palette().window());
         return;
+    }
     // The picture keeps its proportions, centred in the room it is given.
     const double s = scale();
     const QSizeF area(designWidth * s, designHeight * s);
     const int left = pictureLeft();
+    // The window's colour only where no picture pixel will cover it.
+    for (const QRect &r : dirty - QRect(left, 0, int(area.width()), int(area.height())))
+        p.fillRect(r, palette().window());
     p.translate(left, 0);
-    paintScene(p, area, dirty.translated(-left, 0));
+    paintScene(p, area, dirty.translated(-left, 0), m_sprites.get());
 }
 
 void PictureView::mousePressEvent(QMouseEvent *event)

@@ -1,5 +1,6 @@
 #include "printing/qt_printer.h"
 
+#include "app/platform/memory.h"
 #include "app/platform/plugins.h"
 #include "printing/printout.h"
 #include "printing/printout_painter.h"
@@ -43,7 +44,10 @@ PrinterService::Outcome QtPrinter::print(const Printout &printout, Target target
     job.paint = [&printout](QPainter &painter, const QRectF &page) { paintPrintout(painter, page, printout); };
     job.choosePdfFile = choosePdfFile;
     job.onPreview = onPreview;
-    return printing->print(job, target);
+    const Outcome outcome = printing->print(job, target);
+    if (target == Target::Preview)
+        returnFreedMemorySoon(); // the preview's pages
+    return outcome;
 }
 
 PrinterService::Outcome printerReadiness(const QString &printerName)

@@ -44,7 +44,12 @@ record() {
     local raw="$work/$1.raw"
     parec -d cinemoto_null.monitor --latency-msec=10 --format=s16le --rate=$rate --channels=1 --raw >"$raw" &
     local rec=$!
-    sleep 0.3
+    # The recorder takes a while to connect: play only once its data flows.
+    for _ in $(seq 100); do
+        [ -s "$raw" ] && break
+        sleep 0.05
+    done
+    sleep 0.2
     "$probe" play "$2" "$3" "$4" "$5" || { echo "FAIL: $1 was not played"; status=1; }
     sleep 0.2; kill -INT "$rec"; wait "$rec" 2>/dev/null
     echo -n "$1: "

@@ -267,3 +267,35 @@ TEST_F(PictureArea, ATickRepaintsOnlyAroundTheMovedPartsAndLeavesTheScreenRight)
         EXPECT_TRUE(shown == whole) << "the screen differs from a whole repaint";
     }
 }
+
+// On screen small parts are copied from sprites placed to a quarter pixel: what shows
+// must be the drawing of the same parts, not the parts a pixel off or missing.
+TEST_F(PictureArea, TheWindowShowsTheSamePartsAsTheirDrawing)
+{
+    for (int mechanism : {13, 3, 5, 8, 18}) {
+        SCOPED_TRACE(mechanism);
+        choose(mechanism);
+        PictureView view(*form);
+        view.resize(2 * 379, 2 * 208);
+        for (int tick = 0; tick < 12; ++tick) {
+            form->onAnimationTick();
+            const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QImage drawn(view.size(), QImage::Format_RGB32);
+            QPainter p(&drawn);
+            view.paintScene(p, QSizeF(drawn.size()));
+            p.end();
+            ASSERT_EQ(shown.size(), drawn.size());
+            int worst = 0;
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x) {
+                    const QRgb a = shown.pixel(x, y), b = drawn.pixel(x, y);
+                    worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                      std::abs(qBlue(a) - qBlue(b))});
+                }
+            }
+            // Placed to the nearest quarter pixel, an edge changes by a part of its contrast;
+            // a part a pixel off changes by all of it.
+            ASSERT_LE(worst, 72) << "tick " << tick;
+        }
+    }
+}
