@@ -136,6 +136,8 @@ public:
     void openLinksPage();
     // False, after telling the pupil, when the program folder lacks the named file.
     bool programFileExists(const QString &name);
+    // Starts a desktop tool; when there is none, says so with the three texts from the given one.
+    bool startDesktopTool(const QString &tool, const QStringList &arguments, int failureText);
     void copyPicture();
     void printExercise();
     void startOrStopExam();

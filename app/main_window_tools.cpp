@@ -5,13 +5,21 @@
 
 namespace cinemoto {
 
+bool MainWindowModel::startDesktopTool(const QString &tool, const QStringList &arguments, int failureText)
+{
+    const QString program = m_services.shell->findExecutable(tool);
+    if (!program.isEmpty() && m_services.shell->start(program, arguments, false))
+        return true;
+    // The failure's two lines and its title are three texts in a row.
+    m_services.messageBox->show(MessageBoxService::Icon::Exclamation,
+                                text(failureText) + newLine + text(failureText + 1), text(failureText + 2),
+                                MessageBoxService::Buttons::Ok);
+    return false;
+}
+
 void MainWindowModel::openCalculator()
 {
-    const QString calculator = m_services.shell->findExecutable(QStringLiteral("calc"));
-    if (!calculator.isEmpty() && m_services.shell->start(calculator, {}, false))
-        return;
-    m_services.messageBox->show(MessageBoxService::Icon::Exclamation, text(171) + newLine + text(172), text(173),
-                                MessageBoxService::Buttons::Ok);
+    startDesktopTool(QStringLiteral("calc"), {}, 171);
 }
 
 void MainWindowModel::openHelpContents()
@@ -30,14 +38,8 @@ bool MainWindowModel::programFileExists(const QString &name)
 
 void MainWindowModel::openReadMe()
 {
-    const QString editor = m_services.shell->findExecutable(QStringLiteral("notepad"));
-    const QString readMe = m_services.folder->path() + QStringLiteral("/cinemoto.txt");
-    if (!programFileExists(QStringLiteral("cinemoto.txt")))
-        return;
-    if (!editor.isEmpty() && m_services.shell->start(editor, {readMe}, false))
-        return;
-    m_services.messageBox->show(MessageBoxService::Icon::Exclamation, text(291) + newLine + text(292), text(293),
-                                MessageBoxService::Buttons::Ok);
+    if (programFileExists(QStringLiteral("cinemoto.txt")))
+        startDesktopTool(QStringLiteral("notepad"), {m_services.folder->path() + QStringLiteral("/cinemoto.txt")}, 291);
 }
 
 void MainWindowModel::openLinksPage()

@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QPixmapCache>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -58,6 +59,9 @@ QPlainTextEdit *dataBox()
 MainWindowView::MainWindowView(MainWindowModel &model, QWidget *parent) : QMainWindow(parent), m_model(model)
 {
     setObjectName(QStringLiteral("mainWindow"));
+    // The style caches a pixmap for every gradient and frame it draws, up to 10 MB by
+    // default; the windows opened over this one fill it for nothing on a shared computer.
+    QPixmapCache::setCacheLimit(kStylePixmapCacheKb);
     buildMenus();
 
     auto *central = new QWidget;

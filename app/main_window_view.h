@@ -53,6 +53,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    static constexpr int kStylePixmapCacheKb = 2048;
     void buildMenus();
     QWidget *buildToolRow();
     QWidget *buildFrames();
