@@ -161,7 +161,7 @@ QuizView::QuizView(QuizModel &model, QWidget *parent) : TwipsDialog(parent), m_m
     for (int i = 1; i <= 4; ++i) {
         auto *answer = new QuizAnswer;
         answer->setParent(this);
-        answer->setObjectName(QStringLiteral("lblResposta_%1").arg(i));
+        answer->setObjectName(QStringLiteral("answerLabels_%1").arg(i));
         answer->setGeometry(twipsToPixels(700), twipsToPixels(3915 + 360 * (i - 1)), twipsToPixels(8500),
                             twipsToPixels(340));
         connect(answer, &QAbstractButton::clicked, this, [this, i] { this->answer(i); });

@@ -59,7 +59,7 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
     auto *grid = new QGridLayout;
     static const char *const captions[] = {"Instal·lació en Català", "Instalación en Español",
                                            "English installation"};
-    static const char *const flagNames[] = {"imgCatala", "imgEspanol", "imgEnglish"};
+    static const char *const flagNames[] = {"catalanFlag", "spanishFlag", "englishFlag"};
     // One group: exactly one language is chosen however it is chosen (mouse, keys, a screen
     // reader), and the language installed is the one shown.
     auto *group = new QButtonGroup(this);
@@ -69,7 +69,7 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
         m_flags[i]->setObjectName(QString::fromLatin1(flagNames[i]));
         m_flags[i]->setPixmap(picturePixmap(71 + i, QSize(36, 24), devicePixelRatioF()));
         m_options[i] = new QRadioButton(QString::fromUtf8(captions[i]));
-        m_options[i]->setObjectName(QStringLiteral("optIdioma_%1").arg(i + 1));
+        m_options[i]->setObjectName(QStringLiteral("languageOption_%1").arg(i + 1));
         group->addButton(m_options[i], i + 1);
         connect(m_options[i], &QRadioButton::toggled, this, [this, i](bool checked) {
             if (checked && m_model.language != i + 1) {
@@ -84,9 +84,9 @@ SetupWindow::SetupWindow(InstallerModel &model, QWidget *parent) : QWidget(paren
     m_options[0]->setChecked(true);
     layout->addLayout(grid);
     m_message = new QLabel;
-    m_message->setObjectName(QStringLiteral("lblOnhofaig"));
+    m_message->setObjectName(QStringLiteral("messageLabel"));
     m_folder = new QLabel;
-    m_folder->setObjectName(QStringLiteral("lblEllloc"));
+    m_folder->setObjectName(QStringLiteral("folderLabel"));
     m_folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_message);
     layout->addWidget(m_folder);

@@ -5,11 +5,9 @@
 // One set of rules per mechanism, each in the file named for it.
 namespace cinemoto::mechanisms {
 
-extern const MechanismRules spurGears;
+extern const MechanismRules toothedWheels; // spur gears, bevel gears, chain drive
 extern const MechanismRules beltDrive;
-extern const MechanismRules bevelGears;
 extern const MechanismRules frictionWheels;
-extern const MechanismRules chainDrive;
 extern const MechanismRules universalJoint;
 extern const MechanismRules rackAndPinion;
 extern const MechanismRules wormGear;

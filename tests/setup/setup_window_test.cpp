@@ -51,7 +51,7 @@ protected:
         (void)QTest::qWaitForWindowActive(window.get());
     }
 
-    QRadioButton *option(int i) { return window->findChild<QRadioButton *>(QStringLiteral("optIdioma_%1").arg(i)); }
+    QRadioButton *option(int i) { return window->findChild<QRadioButton *>(QStringLiteral("languageOption_%1").arg(i)); }
 
     QByteArray installedSettings()
     {

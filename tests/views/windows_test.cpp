@@ -86,7 +86,7 @@ double textContrast(QWidget *widget)
 
 QAbstractButton *quizAnswer(QWidget *quiz, int k)
 {
-    return quiz->findChild<QAbstractButton *>(QStringLiteral("lblResposta_%1").arg(k));
+    return quiz->findChild<QAbstractButton *>(QStringLiteral("answerLabels_%1").arg(k));
 }
 
 void showActive(QWidget *window)
@@ -358,7 +358,7 @@ TEST_F(SecondaryWindows, QuizAnswersReadOnLightAndDarkDesktops)
         quiz.chooseAnswer(quiz.rightAnswer == 1 ? 2 : 1);
         view->sync();
         for (int k = 1; k <= 4; ++k) {
-            auto *answer = view->findChild<QWidget *>(QStringLiteral("lblResposta_%1").arg(k));
+            auto *answer = view->findChild<QWidget *>(QStringLiteral("answerLabels_%1").arg(k));
             ASSERT_NE(answer, nullptr);
             EXPECT_GE(textContrast(answer), 4.5) << (dark ? "dark, answer " : "light, answer ") << k;
         }

@@ -1,7 +1,8 @@
 #include "mechanisms/rules/mechanisms.h"
 #include "mechanisms/rules/screen.h"
 
-// Bevel gears: teeth and speeds trade off at the ratio.
+// Spur gears, bevel gears and the chain drive: teeth (or sprocket teeth) and speeds trade
+// off at the ratio, with the same data, questions and sentences for all three.
 namespace cinemoto::mechanisms {
 
 namespace {
@@ -11,7 +12,7 @@ constexpr std::array<DataLine, 2> kSizes = {{
 }};
 } // namespace
 
-const MechanismRules bevelGears{
+const MechanismRules toothedWheels{
     .drawMore = nullptr,
     .derive = nullptr,
     .speedLines = {},
