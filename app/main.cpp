@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     // Ties the window to its menu entry (Wayland app id; on X11 the class is "Cinemoto").
     QApplication::setDesktopFileName(QStringLiteral("cinemoto"));
     // The menu entry's own icon on every window.
-    QApplication::setWindowIcon(cinemoto::toolIcon(QStringLiteral("cinemoto")));
+    QApplication::setWindowIcon(cinemoto::programIcon());
 
     cinemoto::QtServices services;
     cinemoto::MainWindowModel model(services.all(), cinemoto::TextCatalogue::builtIn());

@@ -1,33 +1,169 @@
 #include "app/pictures.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <memory>
+#include <thread>
 
 namespace cinemoto {
 
 namespace {
 
+using Renderers = QHash<QString, std::shared_ptr<QSvgRenderer>>;
+
+// Pictures read on another thread while the first window is built, and what was read.
+struct ReadAhead
+{
+    ~ReadAhead()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+    std::thread thread;
+    Renderers read;
+};
+
+ReadAhead &readAhead()
+{
+    static ReadAhead ahead;
+    return ahead;
+}
+
+std::shared_ptr<QSvgRenderer> parsed(const QString &path)
+{
+    auto r = std::make_shared<QSvgRenderer>(path);
+    return r->isValid() ? r : nullptr;
+}
+
 QSvgRenderer *renderer(const QString &path)
 {
-    static QHash<QString, std::shared_ptr<QSvgRenderer>> cache;
-    auto it = cache.find(path);
-    if (it == cache.end()) {
-        auto r = std::make_shared<QSvgRenderer>(path);
-        it = cache.insert(path, r->isValid() ? r : nullptr);
+    static Renderers cache;
+    ReadAhead &ahead = readAhead();
+    if (ahead.thread.joinable()) {
+        ahead.thread.join();
+        cache.insert(ahead.read);
+        ahead.read.clear();
     }
+    auto it = cache.find(path);
+    if (it == cache.end())
+        it = cache.insert(path, parsed(path));
     return it->get();
 }
 
-// Icons are drawn by the SVG icon engine when first painted, at the size needed.
+// An icon drawn from its picture when first painted at a size, the picture read once
+// for all its sizes and states.
+class PictureIconEngine : public QIconEngine
+{
+public:
+    explicit PictureIconEngine(const QString &path) : m_path(path) {}
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        const QString key = QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(int(mode));
+        auto it = m_drawn.constFind(key);
+        if (it != m_drawn.constEnd())
+            return *it;
+        QPixmap drawn = draw(size, mode, state);
+        m_drawn.insert(key, drawn);
+        return drawn;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        QSize size = rect.size();
+        if (painter->device())
+            size *= painter->device()->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(size, mode, state));
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return pixmap(size, mode, state).size();
+    }
+
+    QIconEngine *clone() const override { return new PictureIconEngine(m_path); }
+    QString key() const override { return QStringLiteral("cinemoto-picture"); }
+
+private:
+    QPixmap draw(const QSize &size, QIcon::Mode mode, QIcon::State) const
+    {
+        QSvgRenderer *r = renderer(m_path);
+        if (!r)
+            return QPixmap();
+        QSize actual = r->defaultSize();
+        if (!actual.isNull())
+            actual.scale(size, Qt::KeepAspectRatio);
+        if (actual.isEmpty())
+            return QPixmap();
+        QImage image(actual, QImage::Format_ARGB32_Premultiplied);
+        image.fill(0);
+        QPainter p(&image);
+        r->render(&p);
+        p.end();
+        QPixmap drawn = QPixmap::fromImage(image);
+        if (mode != QIcon::Normal && qobject_cast<QApplication *>(QCoreApplication::instance())) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+            if (!generated.isNull())
+                drawn = generated;
+        }
+        return drawn;
+    }
+
+    QString m_path;
+    QHash<QString, QPixmap> m_drawn;
+};
+
+QImage drawPicture(QSvgRenderer *r, const QSize &size, bool mirrored)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (!r || size.isEmpty())
+        return image;
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (mirrored) {
+        p.translate(size.width(), 0);
+        p.scale(-1, 1);
+    }
+    r->render(&p, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+
 QIcon iconFrom(const QString &path)
 {
-    return QFile::exists(path) ? QIcon(path) : QIcon();
+    return QFile::exists(path) ? QIcon(new PictureIconEngine(path)) : QIcon();
 }
 
 } // namespace
+
+void readPicturesAhead(const QStringList &paths)
+{
+    ReadAhead &ahead = readAhead();
+    if (ahead.thread.joinable())
+        return;
+    ahead.thread = std::thread([paths, &ahead, main = QCoreApplication::instance()->thread()] {
+        // The window's text needs the list of fonts first; it is made under a lock, so
+        // the window waits for it here instead of making it itself.
+        QFontDatabase::families();
+        for (const QString &path : paths) {
+            if (!ahead.read.contains(path)) {
+                std::shared_ptr<QSvgRenderer> r = parsed(path);
+                if (r)
+                    r->moveToThread(main);
+                ahead.read.insert(path, r);
+            }
+        }
+    });
+}
 
 QString pictureResource(int id)
 {
@@ -49,19 +185,13 @@ QSize pictureSize(int id)
 
 QImage renderPicture(int id, const QSize &size, bool mirrored)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer *r = renderer(pictureResource(id));
-    if (!r || size.isEmpty())
-        return image;
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (mirrored) {
-        p.translate(size.width(), 0);
-        p.scale(-1, 1);
-    }
-    r->render(&p, QRectF(QPointF(0, 0), QSizeF(size)));
-    return image;
+    return drawPicture(renderer(pictureResource(id)), size, mirrored);
+}
+
+QImage renderPictureAnew(int id, const QSize &size, bool mirrored)
+{
+    QSvgRenderer r(pictureResource(id));
+    return drawPicture(r.isValid() ? &r : nullptr, size, mirrored);
 }
 
 QPixmap picturePixmap(int id, const QSize &logicalSize, qreal devicePixelRatio, bool mirrored)
@@ -76,9 +206,33 @@ QIcon pictureIcon(int id)
     return iconFrom(pictureResource(id));
 }
 
+QString toolIconResource(const QString &name)
+{
+    return QStringLiteral(":/icons/%1.svg").arg(name);
+}
+
 QIcon toolIcon(const QString &name)
 {
-    return iconFrom(QStringLiteral(":/icons/%1.svg").arg(name));
+    return iconFrom(toolIconResource(name));
+}
+
+QIcon programIcon()
+{
+    // From the file, the window system would have it drawn at four sizes up to 128 pixels
+    // as each window appears.
+    QIcon icon;
+    QSvgRenderer *r = renderer(toolIconResource(QStringLiteral("cinemoto")));
+    if (!r)
+        return icon;
+    for (int side : {16, 32, 64}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        r->render(&p, QRectF(0, 0, side, side));
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 } // namespace cinemoto

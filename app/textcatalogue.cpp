@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <utility>
 
 namespace cinemoto {
 
@@ -10,12 +11,17 @@ const TextCatalogue &TextCatalogue::builtIn()
 {
     static const TextCatalogue catalogue = [] {
         TextCatalogue c;
-        // The main texts of the three languages and the quiz question banks.
-        // Chosen by suffix: a name filter would compile a regular expression, and bring
-        // its compiler into memory, for nothing else at start.
+        // The main texts of the three languages, and the quiz question banks, which are
+        // twice the size of the rest and wait for the quiz. Chosen by suffix: a name filter
+        // would compile a regular expression, and bring its compiler into memory, for
+        // nothing else at start.
         const QDir dir(QStringLiteral(":/strings"));
         for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
-            if (name.endsWith(QLatin1String(".txt")))
+            if (!name.endsWith(QLatin1String(".txt")))
+                continue;
+            if (name.startsWith(QLatin1String("quiz_")))
+                c.loadFileWhenNeeded(dir.filePath(name));
+            else
                 c.loadFile(dir.filePath(name));
         }
         return c;
@@ -23,7 +29,9 @@ const TextCatalogue &TextCatalogue::builtIn()
     return catalogue;
 }
 
-bool TextCatalogue::loadFile(const QString &path, QString *error)
+namespace {
+
+bool readFile(const QString &path, QString &content, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -31,15 +39,17 @@ bool TextCatalogue::loadFile(const QString &path, QString *error)
             *error = QStringLiteral("cannot open %1").arg(path);
         return false;
     }
-    return loadText(QString::fromUtf8(file.readAll()), error);
+    content = QString::fromUtf8(file.readAll());
+    return true;
 }
 
-bool TextCatalogue::loadText(const QString &content, QString *error)
+bool parseLines(QHash<int, QString> &texts, const QString &content, QString *error)
 {
     bool ok = true;
-    const QStringList lines = content.split(QLatin1Char('\n'));
-    for (int n = 0; n < lines.size(); ++n) {
-        QString line = lines[n];
+    int n = 0;
+    // Views into the content: only the texts kept are copied.
+    for (QStringView line : QStringView(content).split(QLatin1Char('\n'))) {
+        ++n;
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
@@ -49,13 +59,59 @@ bool TextCatalogue::loadText(const QString &content, QString *error)
         const int id = tab > 0 ? line.left(tab).toInt(&isNumber) : 0;
         if (!isNumber) {
             if (error)
-                *error = QStringLiteral("line %1: no id").arg(n + 1);
+                *error = QStringLiteral("line %1: no id").arg(n);
             ok = false;
             continue;
         }
-        m_texts.insert(id, line.mid(tab + 1));
+        texts.insert(id, line.mid(tab + 1).toString());
     }
     return ok;
+}
+
+} // namespace
+
+bool TextCatalogue::loadFile(const QString &path, QString *error)
+{
+    QString content;
+    return readFile(path, content, error) && parseLines(m_texts, content, error);
+}
+
+bool TextCatalogue::loadText(const QString &content, QString *error)
+{
+    return parseLines(m_texts, content, error);
+}
+
+void TextCatalogue::loadFileWhenNeeded(const QString &path)
+{
+    m_waitingFiles.append(path);
+}
+
+std::optional<QString> TextCatalogue::find(int id) const
+{
+    auto it = m_texts.constFind(id);
+    if (it == m_texts.constEnd() && !m_waitingFiles.isEmpty()) {
+        readWaitingFiles();
+        it = m_texts.constFind(id);
+    }
+    if (it == m_texts.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+QList<int> TextCatalogue::ids() const
+{
+    readWaitingFiles();
+    return m_texts.keys();
+}
+
+void TextCatalogue::readWaitingFiles() const
+{
+    const QStringList files = std::exchange(m_waitingFiles, {});
+    for (const QString &path : files) {
+        QString content;
+        if (readFile(path, content, nullptr))
+            parseLines(m_texts, content, nullptr);
+    }
 }
 
 } // namespace cinemoto

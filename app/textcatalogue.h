@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 namespace cinemoto {
 
@@ -11,20 +13,27 @@ namespace cinemoto {
 class TextCatalogue
 {
 public:
-    // Reads the three language files compiled into the program.
+    // The language files compiled into the program.
     static const TextCatalogue &builtIn();
 
     // Lines "id<TAB>text"; the text runs to the end of the line, blanks included.
     // Lines starting with '#' and blank lines are skipped. Returns false on a bad line.
     bool loadFile(const QString &path, QString *error = nullptr);
     bool loadText(const QString &content, QString *error = nullptr);
+    // A file read only when a text is asked for that the files read so far lack.
+    void loadFileWhenNeeded(const QString &path);
 
-    QString text(int id) const { return m_texts.value(id); }
-    bool contains(int id) const { return m_texts.contains(id); }
-    QList<int> ids() const { return m_texts.keys(); }
+    QString text(int id) const { return find(id).value_or(QString()); }
+    bool contains(int id) const { return find(id).has_value(); }
+    QList<int> ids() const;
 
 private:
-    QHash<int, QString> m_texts;
+    std::optional<QString> find(int id) const;
+    void readWaitingFiles() const;
+
+    // Read on first need from the one thread that uses the catalogue.
+    mutable QHash<int, QString> m_texts;
+    mutable QStringList m_waitingFiles;
 };
 
 // The language bases of the running trainer.

@@ -1,7 +1,10 @@
 #include "app/format.h"
 #include "app/textcatalogue.h"
 
+#include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <set>
 #include <gtest/gtest.h>
 
@@ -117,6 +120,42 @@ TEST(Catalogue, BadLinesAreReportedAndBlanksKept)
     EXPECT_FALSE(c.loadText(QStringLiteral("abc\tdef\n"), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(c.text(999), QString());
+}
+
+TEST(Catalogue, FilesLeftForLaterAreReadWhenOneOfTheirTextsIsAsked)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile later(dir.filePath(QStringLiteral("later.txt")));
+    ASSERT_TRUE(later.open(QIODevice::WriteOnly));
+    later.write("20\tlater text\n21\tmore\n");
+    later.close();
+
+    TextCatalogue c;
+    ASSERT_TRUE(c.loadText(QStringLiteral("10\tfirst\n")));
+    c.loadFileWhenNeeded(later.fileName());
+    c.loadFileWhenNeeded(dir.filePath(QStringLiteral("missing.txt")));
+    // A text already read does not need the file; the file is then gone.
+    EXPECT_EQ(c.text(10), QStringLiteral("first"));
+    ASSERT_TRUE(later.remove());
+    EXPECT_EQ(c.text(20), QString());
+
+    TextCatalogue d;
+    d.loadFileWhenNeeded(dir.filePath(QStringLiteral("missing.txt")));
+    EXPECT_FALSE(d.contains(1));
+    EXPECT_TRUE(d.ids().isEmpty());
+
+    ASSERT_TRUE(later.open(QIODevice::WriteOnly));
+    later.write("20\tlater text\n21\tmore\n");
+    later.close();
+    TextCatalogue e;
+    ASSERT_TRUE(e.loadText(QStringLiteral("10\tfirst\n")));
+    e.loadFileWhenNeeded(later.fileName());
+    EXPECT_EQ(e.text(21), QStringLiteral("more"));
+    EXPECT_TRUE(e.contains(20));
+    QList<int> ids = e.ids();
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(ids, (QList<int>{10, 20, 21}));
 }
 
 TEST(Catalogue, EveryQuizQuestionHasFourAnswersAndAValidCode)

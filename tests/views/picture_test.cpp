@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QThread>
 #include <QWindow>
+#include <future>
 
 using namespace cinemoto;
 using namespace cinemoto::test;
@@ -65,6 +66,48 @@ TEST_F(PictureArea, EveryPictureOfTheTrainerIsPresentAndDrawable)
     for (const char *tool : {"calculator", "copy", "print", "exam", "exams", "sound", "help", "about",
                              "readme", "links", "question"})
         EXPECT_FALSE(toolIcon(QString::fromLatin1(tool)).isNull()) << tool;
+}
+
+TEST_F(PictureArea, APictureDrawnAheadOnAnotherThreadIsTheOneDrawnHere)
+{
+    // The first picture is drawn on another thread while the window is shown; it must be
+    // the very picture, pixel for pixel, mirrored or not.
+    for (int id : {51, 55, 63}) {
+        for (bool mirrored : {false, true}) {
+            const QSize size(503, 276);
+            auto ahead = std::async(std::launch::async, renderPictureAnew, id, size, mirrored);
+            const QImage here = renderPicture(id, size, mirrored);
+            const QImage there = ahead.get();
+            EXPECT_EQ(there.size(), size) << id;
+            EXPECT_TRUE(there == here) << id << " mirrored " << mirrored;
+        }
+    }
+    EXPECT_TRUE(renderPictureAnew(80, QSize(10, 10)).pixel(5, 5) == qRgba(0, 0, 0, 0));
+}
+
+TEST_F(PictureArea, ToolIconsAreDrawnAtTheirSizeAndGreyedWhenDisabled)
+{
+    const QIcon icon = toolIcon(QStringLiteral("exam"));
+    const QPixmap normal = icon.pixmap(QSize(26, 26));
+    const QPixmap disabled = icon.pixmap(QSize(26, 26), QIcon::Disabled);
+    ASSERT_FALSE(normal.isNull());
+    EXPECT_EQ(normal.size(), QSize(26, 26));
+    EXPECT_EQ(icon.pixmap(QSize(52, 52)).size(), QSize(52, 52));
+    EXPECT_EQ(disabled.size(), normal.size());
+    EXPECT_FALSE(disabled.toImage() == normal.toImage());
+    // Greyed: no pixel of the disabled icon keeps a strong colour.
+    const QImage grey = disabled.toImage().convertToFormat(QImage::Format_ARGB32);
+    int coloured = 0;
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x) {
+            const QColor c = grey.pixelColor(x, y);
+            coloured += c.alpha() > 128 && c.hsvSaturation() > 100;
+        }
+    EXPECT_EQ(coloured, 0);
+    EXPECT_TRUE(toolIcon(QStringLiteral("no-such-tool")).isNull());
+    // The program's icon offers the sizes a window manager shows.
+    const QList<QSize> sizes = programIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(64, 64)));
 }
 
 TEST_F(PictureArea, RendersEveryMechanismAfter0_10And40Ticks)
