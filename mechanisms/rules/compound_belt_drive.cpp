@@ -32,12 +32,11 @@ constexpr std::array<DataLine, 2> kSizes = {{
     {M2, false, {233, Quantity::LargeSize, Number::Whole, kMm}},
 }};
 
-void moveParts(DrawingParts &p, DrawingState &st)
+int moveParts(DrawingParts &p, DrawingState &st, const Centres &c)
 {
     advance(st.beltFirstPhase, 0.2);
     advance(st.beltMiddlePhase, 0.1);
     advance(st.beltLastPhase, 0.05);
-    const auto &c = st.centres[14];
     mark(p.wheelMarks[5], st.beltFirstPhase, 445, c[1], 1560, 1, 125);
     const double x = std::cos(st.beltMiddlePhase) * 985 + 2565 - 75;
     Shape &hidden = p.wheelMarks[6];
@@ -49,6 +48,7 @@ void moveParts(DrawingParts &p, DrawingState &st)
     }
     mark(p.wheelMarks[3], st.beltMiddlePhase, 445, c[2], 1560, 1, 125);
     mark(p.wheelMarks[4], st.beltLastPhase, 985, c[3], 1560, 1, 125);
+    return 0;
 }
 } // namespace
 
@@ -72,7 +72,7 @@ const MechanismRules compoundBeltDrive{
     .drawing = {
         .parts = {PartGroup::CompoundPulleyMarks},
         .wheels = &compoundShafts,
-        .motion = partsOnly<moveParts>,
+        .motion = moveParts,
     },
 };
 

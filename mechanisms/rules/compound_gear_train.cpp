@@ -31,12 +31,11 @@ constexpr std::array<DataLine, 2> kSizes = {{
     {M2, false, {231, Quantity::LargeSize, Number::Whole, kTeeth}},
 }};
 
-void moveParts(DrawingParts &p, DrawingState &st)
+int moveParts(DrawingParts &p, DrawingState &st, const Centres &c)
 {
     advance(st.compoundFirstPhase, 0.1);
     advance(st.compoundMiddlePhase, 0.05);
     advance(st.compoundLastPhase, 0.025);
-    const auto &c = st.centres[13];
     wheel(p.smallWheelTeeth, st.compoundFirstPhase, 555, c[1], 1515, 1, k36);
     wheel(p.secondSmallWheelTeeth, st.compoundMiddlePhase + 0.15, 555, c[2], 1515, -1, k36);
     Rotor middle(st.compoundMiddlePhase + 0.15);
@@ -55,6 +54,7 @@ void moveParts(DrawingParts &p, DrawingState &st)
         place(p.secondLargeWheelTeeth[k], last, 1120, c[3], 1515, 1, 128, 128);
         last.turn(k18);
     }
+    return 0;
 }
 } // namespace
 
@@ -82,7 +82,7 @@ const MechanismRules compoundGearTrain{
         .parts = {PartGroup::SmallWheel, PartGroup::SecondSmallWheel, PartGroup::LargeWheel,
                   PartGroup::SecondLargeWheel},
         .wheels = &compoundShafts,
-        .motion = partsOnly<moveParts>,
+        .motion = moveParts,
     },
 };
 

@@ -31,7 +31,7 @@ void layOutParts(DrawingParts &p, DrawingState &)
 constexpr WheelPlacing kFulcrum{{2100, 0, 0}, {3570, 0, 0},
                                 [](DrawingState &st) { st.leverSide = st.mirrored ? -1 : 1; }};
 
-void moveParts(DrawingParts &p, DrawingState &st)
+int moveParts(DrawingParts &p, DrawingState &st, const Centres &c)
 {
     double &t = st.leverAngle;
     if (t > 0.35)
@@ -39,7 +39,7 @@ void moveParts(DrawingParts &p, DrawingState &st)
     if (t < 0.015)
         st.motionSign = 1;
     t += st.motionSign * 0.015;
-    const double f = st.centres[15][1];
+    const double f = c[1];
     const int side = st.leverSide;
     p.leverBar.x2 = float(f + std::cos(t) * 3400 * side);
     p.leverBar.y2 = float(1920 - std::sin(t) * 3400);
@@ -47,6 +47,7 @@ void moveParts(DrawingParts &p, DrawingState &st)
     p.leverBar.y1 = float(1920 + std::sin(t) * 1350);
     p.leverLoad.top = float(std::sin(t - 0.2) * 1200 + 1920 - 250);
     p.leverLoad.left = float(f - std::cos(t - 0.2) * 1200 * side - 250);
+    return 0;
 }
 } // namespace
 
@@ -71,7 +72,7 @@ const MechanismRules lever{
         .layOut = layOutParts,
         .parts = {PartGroup::Lever},
         .wheels = &kFulcrum,
-        .motion = partsOnly<moveParts>,
+        .motion = moveParts,
     },
 };
 

@@ -44,17 +44,17 @@ constexpr std::array<DataLine, 3> kSizes = {{
 constexpr WheelPlacing kWheels{{2550, 4395, 975}, {3120, 1275, 4695},
                                [](DrawingState &st) { st.idlerPhase = st.mirrored ? 0.0 : 0.2; }};
 
-void moveParts(DrawingParts &p, DrawingState &st)
+int moveParts(DrawingParts &p, DrawingState &st, const Centres &c)
 {
     // Steps in the exact inverse ratio of the tooth counts (10, 20, 15): the teeth keep
     // meeting gaps however long the wheels turn.
     advance(st.trainDriverPhase, 0.0873);
     advance(st.trainDrivenPhase, 0.0873 / 2);
     advance(st.trainIdlerPhase, 0.0873 * 10 / 15);
-    const auto &c = st.centres[12];
     wheel(p.smallWheelTeeth, st.trainDriverPhase, 555, c[1], 1515, 1, k36);
     wheel(p.largeWheelTeeth, st.trainDrivenPhase + 0.15, 1125, c[2], 1515, -1, k18);
     wheel(p.idlerTeeth, st.trainIdlerPhase + st.idlerPhase, 844, c[3], 1515, -1, k24);
+    return 0;
 }
 } // namespace
 
@@ -78,7 +78,7 @@ const MechanismRules simpleGearTrain{
     .drawing = {
         .parts = {PartGroup::SmallWheel, PartGroup::LargeWheel, PartGroup::IdlerWheel},
         .wheels = &kWheels,
-        .motion = partsOnly<moveParts>,
+        .motion = moveParts,
     },
 };
 

@@ -135,11 +135,10 @@ bool toothClearOfChain(double c, int facing, double leastCosine)
     return c * facing > leastCosine;
 }
 
-void moveChain(DrawingParts &p, DrawingState &st)
+int moveChain(DrawingParts &p, DrawingState &st, const Centres &c)
 {
     advance(st.smallWheelPhase, 0.1);
     advance(st.largeWheelPhase, 0.05);
-    const auto &c = st.centres[5];
     // Plain: the small sprocket on the left, facing right.
     const int towardsOther = st.mirrored ? -1 : 1;
     Rotor small(st.smallWheelPhase);
@@ -174,6 +173,7 @@ void moveChain(DrawingParts &p, DrawingState &st)
         large.turn(k9);
     }
     chainRun(p.secondChainRun, 54, 1.01, -1, st.motionSign);
+    return 0;
 }
 } // namespace
 
@@ -193,7 +193,7 @@ const MechanismRules chainDrive = withDrawing({
     .parts = {PartGroup::SmallWheel, PartGroup::LargeWheel, PartGroup::Chain},
     .shown = chainStartsWhole,
     .wheels = &kSprockets,
-    .motion = partsOnly<moveChain>,
+    .motion = moveChain,
 });
 
 } // namespace cinemoto::mechanisms
