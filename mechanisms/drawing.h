@@ -112,6 +112,40 @@ struct DrawingState
     std::int16_t cardanTicks = 0, cardanFrame = 0;
 };
 
+// The groups of parts a mechanism's picture may show.
+enum class PartGroup : std::uint8_t {
+    None,
+    SmallWheel,
+    LargeWheel,
+    SecondSmallWheel,
+    SecondLargeWheel,
+    IdlerWheel,
+    FirstPulleyMarks,
+    CompoundPulleyMarks,
+    Chain,
+    BevelLines,
+    Worm,
+    Rack,
+    Nut,
+    Cam,
+    Crank,
+    Lever,
+    Winch,
+    Pulley,
+    Tackle,
+    PlaneBody,
+};
+constexpr int kMostGroups = 4;
+using PartGroups = std::array<PartGroup, kMostGroups>;
+
+// Wheel centres (x, twips) of a picture that may be drawn mirrored: c1, c2, c3.
+struct WheelPlacing
+{
+    std::array<double, 3> plain, mirrored;
+    // What else follows the mirroring once the centres are in, or nothing.
+    void (*placed)(DrawingState &) = nullptr;
+};
+
 // Places the parts whose geometry is fixed or starts from a given pose.
 void initialLayout(DrawingParts &parts, DrawingState &state);
 // Hides every part, then shows those of the mechanism.

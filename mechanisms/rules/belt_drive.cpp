@@ -1,3 +1,4 @@
+#include "mechanisms/motion.h"
 #include "mechanisms/rules/mechanisms.h"
 #include "mechanisms/rules/screen.h"
 
@@ -9,6 +10,15 @@ constexpr std::array<DataLine, 2> kSizes = {{
     {M2, false, {219, Quantity::MotorSize, Number::Whole, kMm}},
     {R2, false, {219, Quantity::ResistantSize, Number::Whole, kMm}},
 }};
+
+constexpr WheelPlacing kWheels{{1410, 4260, 0}, {4260, 1425, 0}};
+constexpr TwoWheelDrive kPulleys{445, 1110, 1545, 1};
+
+int moveParts(DrawingParts &p, DrawingState &st, const Centres &c)
+{
+    twoWheelDrive(p, st, c, kPulleys);
+    return 0;
+}
 } // namespace
 
 const MechanismRules beltDrive{
@@ -28,6 +38,11 @@ const MechanismRules beltDrive{
     }},
     .titles = {351, 0, 352},
     .middleData = false,
+    .drawing = {
+        .parts = {PartGroup::FirstPulleyMarks},
+        .wheels = &kWheels,
+        .motion = moveParts,
+    },
 };
 
 } // namespace cinemoto::mechanisms

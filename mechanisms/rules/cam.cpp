@@ -1,6 +1,9 @@
 #include "exercise/generation.h"
+#include "mechanisms/motion.h"
 #include "mechanisms/rules/mechanisms.h"
 #include "mechanisms/rules/screen.h"
+
+#include <cmath>
 
 // Cam: the follower rises and falls one stroke, the statement line, a turn; the major
 // radius is the minor radius plus the stroke.
@@ -23,6 +26,17 @@ constexpr std::array<DataLine, 2> kSizes = {{
     {M2, false, {225, Quantity::MotorSize, Number::Whole, kMm}},
     {R2, false, {226, Quantity::ResistantSize, Number::Whole, kMm}},
 }};
+
+void moveParts(DrawingParts &p, DrawingState &st)
+{
+    advance(st.camPhase, 0.175);
+    const double c = std::cos(st.camPhase);
+    const double s = std::sin(st.camPhase);
+    p.camDisc.left = float(c * 345 + 2850 - 600);
+    p.camDisc.top = float(s * 345 + 2115 - 600);
+    p.camRoller.top = float(p.camDisc.top + 78.79 * c * c - 310);
+    p.followerRod.top = p.camRoller.top - 820;
+}
 } // namespace
 
 const MechanismRules cam{
@@ -42,6 +56,10 @@ const MechanismRules cam{
     }},
     .titles = {0, 355, 0},
     .middleData = false,
+    .drawing = {
+        .parts = {PartGroup::Cam},
+        .motion = partsOnly<moveParts>,
+    },
 };
 
 } // namespace cinemoto::mechanisms

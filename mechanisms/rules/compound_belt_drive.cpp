@@ -1,6 +1,8 @@
+#include "mechanisms/motion.h"
 #include "mechanisms/rules/mechanisms.h"
 #include "mechanisms/rules/screen.h"
 
+#include <cmath>
 #include <algorithm>
 
 // Compound belt drive: two equal stages of a small and a large pulley; the ratio is the
@@ -29,6 +31,25 @@ constexpr std::array<DataLine, 2> kSizes = {{
     {M1, false, {232, Quantity::SmallSize, Number::Whole, kMm}},
     {M2, false, {233, Quantity::LargeSize, Number::Whole, kMm}},
 }};
+
+int moveParts(DrawingParts &p, DrawingState &st, const Centres &c)
+{
+    advance(st.beltFirstPhase, 0.2);
+    advance(st.beltMiddlePhase, 0.1);
+    advance(st.beltLastPhase, 0.05);
+    mark(p.wheelMarks[5], st.beltFirstPhase, 445, c[1], 1560, 1, 125);
+    const double x = std::cos(st.beltMiddlePhase) * 985 + 2565 - 75;
+    Shape &hidden = p.wheelMarks[6];
+    if ((!st.mirrored && x > 3340) || (st.mirrored && x < 1675)) {
+        hidden.visible = false;
+    } else {
+        hidden.visible = true;
+        mark(hidden, st.beltMiddlePhase, 985, c[2], 1560, 1, 125);
+    }
+    mark(p.wheelMarks[3], st.beltMiddlePhase, 445, c[2], 1560, 1, 125);
+    mark(p.wheelMarks[4], st.beltLastPhase, 985, c[3], 1560, 1, 125);
+    return 0;
+}
 } // namespace
 
 const MechanismRules compoundBeltDrive{
@@ -48,6 +69,11 @@ const MechanismRules compoundBeltDrive{
     }},
     .titles = {362, 0, 361},
     .middleData = false,
+    .drawing = {
+        .parts = {PartGroup::CompoundPulleyMarks},
+        .wheels = &compoundShafts,
+        .motion = moveParts,
+    },
 };
 
 } // namespace cinemoto::mechanisms

@@ -1,6 +1,9 @@
 #include "exercise/generation.h"
+#include "mechanisms/motion.h"
 #include "mechanisms/rules/mechanisms.h"
 #include "mechanisms/rules/screen.h"
+
+#include <cmath>
 
 // Crank and connecting rod: the piston travels twice the stroke, the statement line, a
 // turn; the stroke is twice the crank arm; the crank pin moves at the speed of the arm's end.
@@ -63,6 +66,33 @@ void peakSpeed(Screen &s)
         s.clear({R1});
     }
 }
+
+void layOutParts(DrawingParts &p, DrawingState &)
+{
+    p.connectingRod.y2 = 1500;
+    p.pistonRod.y1 = p.pistonRod.y2 = 1500;
+    p.pistonPin.top = 1425;
+    p.pistonRodEnd.top = 1230;
+}
+
+void moveParts(DrawingParts &p, DrawingState &st)
+{
+    st.crankPhase += 0.2;
+    if (st.crankPhase > 6.28)
+        st.crankPhase -= 6.28; // this wheel wraps at 6.28, not at two pi
+    const double s = std::sin(st.crankPhase);
+    const double c = std::cos(st.crankPhase);
+    p.connectingRod.x1 = float(c * 570 + 840);
+    p.connectingRod.y1 = float(1500 - s * 570);
+    p.crankPin.left = p.connectingRod.x1 - 25;
+    p.crankPin.top = p.connectingRod.y1 - 75;
+    const double d = std::sqrt(2325.0 * 2325.0 - (570 * s) * (570 * s));
+    p.connectingRod.x2 = float(c * 570 + 840 + d);
+    p.pistonRod.x1 = p.connectingRod.x2;
+    p.pistonRod.x2 = p.pistonRod.x1 + 1725;
+    p.pistonPin.left = p.connectingRod.x2 - 50;
+    p.pistonRodEnd.left = p.pistonRod.x2 - 50;
+}
 } // namespace
 
 const MechanismRules crankAndConnectingRod{
@@ -81,6 +111,11 @@ const MechanismRules crankAndConnectingRod{
     }},
     .titles = {356, 358, 357},
     .middleData = false,
+    .drawing = {
+        .layOut = layOutParts,
+        .parts = {PartGroup::Crank},
+        .motion = partsOnly<moveParts>,
+    },
 };
 
 } // namespace cinemoto::mechanisms

@@ -1,3 +1,4 @@
+#include "mechanisms/motion.h"
 #include "mechanisms/rules/mechanisms.h"
 #include "mechanisms/rules/screen.h"
 
@@ -9,6 +10,15 @@ constexpr std::array<DataLine, 2> kSizes = {{
     {M2, false, {220, Quantity::MotorSize, Number::Whole, kMm}},
     {R2, false, {220, Quantity::ResistantSize, Number::Whole, kMm}},
 }};
+
+constexpr WheelPlacing kWheels{{1800, 3600, 0}, {3870, 2070, 0}};
+constexpr TwoWheelDrive kWheelSizes{495, 1035, 1560, -1};
+
+int moveParts(DrawingParts &p, DrawingState &st, const Centres &c)
+{
+    twoWheelDrive(p, st, c, kWheelSizes);
+    return 0;
+}
 } // namespace
 
 const MechanismRules frictionWheels{
@@ -28,6 +38,11 @@ const MechanismRules frictionWheels{
     }},
     .titles = {351, 0, 352},
     .middleData = false,
+    .drawing = {
+        .parts = {PartGroup::FirstPulleyMarks},
+        .wheels = &kWheels,
+        .motion = moveParts,
+    },
 };
 
 } // namespace cinemoto::mechanisms

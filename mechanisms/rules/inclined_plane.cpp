@@ -1,5 +1,8 @@
+#include "mechanisms/motion.h"
 #include "mechanisms/rules/mechanisms.h"
 #include "mechanisms/rules/screen.h"
+
+#include <cmath>
 
 // Inclined plane: force x length of the slope = weight x rise.
 namespace cinemoto::mechanisms {
@@ -22,6 +25,24 @@ constexpr std::array<DataLine, 2> kSizes = {{
     {M2, false, {238, Quantity::MotorSize, Number::Whole, kMm}},
     {R2, false, {239, Quantity::ResistantSize, Number::Whole, kMm}},
 }};
+
+void layOutParts(DrawingParts &p, DrawingState &)
+{
+    p.planeBody.left = 795;
+    p.planeBody.top = 1905;
+}
+
+void moveParts(DrawingParts &p, DrawingState &st)
+{
+    Shape &body = p.planeBody;
+    // Set from the limit passed, not flipped, as for the screw's nut.
+    if (body.top < 50)
+        st.motionSign = -1;
+    if (body.top > 2150)
+        st.motionSign = 1;
+    body.left = float(body.left + st.motionSign * 40 * std::cos(0.5323));
+    body.top = float(body.top - st.motionSign * 40 * std::sin(0.5323));
+}
 } // namespace
 
 const MechanismRules inclinedPlane{
@@ -41,6 +62,11 @@ const MechanismRules inclinedPlane{
     }},
     .titles = {363, 0, 367},
     .middleData = false,
+    .drawing = {
+        .layOut = layOutParts,
+        .parts = {PartGroup::PlaneBody},
+        .motion = partsOnly<moveParts>,
+    },
 };
 
 } // namespace cinemoto::mechanisms

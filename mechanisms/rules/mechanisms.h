@@ -5,7 +5,10 @@
 // One set of rules per mechanism, each in the file named for it.
 namespace cinemoto::mechanisms {
 
-extern const MechanismRules toothedWheels; // spur gears, bevel gears, chain drive
+// Spur gears, bevel gears and the chain drive: one file, their exercises being the same.
+extern const MechanismRules spurGears;
+extern const MechanismRules bevelGears;
+extern const MechanismRules chainDrive;
 extern const MechanismRules beltDrive;
 extern const MechanismRules frictionWheels;
 extern const MechanismRules universalJoint;
@@ -16,6 +19,7 @@ extern const MechanismRules cam;
 extern const MechanismRules crankAndConnectingRod;
 extern const MechanismRules simpleGearTrain;
 extern const MechanismRules compoundGearTrain;
+extern const WheelPlacing compoundShafts; // shared with the compound belt drive
 extern const MechanismRules compoundBeltDrive;
 extern const MechanismRules lever;
 extern const MechanismRules winch;

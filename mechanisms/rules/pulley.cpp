@@ -1,3 +1,4 @@
+#include "mechanisms/motion.h"
 #include "mechanisms/rules/mechanisms.h"
 #include "mechanisms/rules/screen.h"
 
@@ -22,6 +23,29 @@ constexpr std::array<DataLine, 2> kSizes = {{
     {M2, false, {238, Quantity::MotorSize, Number::Whole, kMm}},
     {R2, false, {238, Quantity::ResistantSize, Number::Whole, kMm}},
 }};
+
+void layOutParts(DrawingParts &p, DrawingState &)
+{
+    p.pulleyRopes[1].x1 = p.pulleyRopes[1].x2 = 2190;
+    p.pulleyRopes[1].y1 = 960;
+    p.pulleyRopes[1].y2 = 1695;
+    p.pulleyRopes[2].x1 = p.pulleyRopes[2].x2 = 3360;
+    p.pulleyRopes[2].y1 = 960;
+    p.pulleyRopes[2].y2 = 2700;
+    p.pulleyLoad.top = 2640;
+    p.pulleyLoad.left = 3200;
+}
+
+void moveParts(DrawingParts &p, DrawingState &st)
+{
+    if (p.pulleyRopes[2].y2 > 2800)
+        st.motionSign = 1;
+    if (p.pulleyRopes[2].y2 < 1600)
+        st.motionSign = -1;
+    p.pulleyRopes[1].y2 = float(p.pulleyRopes[1].y2 + st.motionSign * 40.0);
+    p.pulleyRopes[2].y2 = float(p.pulleyRopes[2].y2 - st.motionSign * 40.0);
+    p.pulleyLoad.top = float(p.pulleyLoad.top - st.motionSign * 40.0);
+}
 } // namespace
 
 const MechanismRules pulley{
@@ -41,6 +65,11 @@ const MechanismRules pulley{
     }},
     .titles = {363, 0, 366},
     .middleData = false,
+    .drawing = {
+        .layOut = layOutParts,
+        .parts = {PartGroup::Pulley},
+        .motion = partsOnly<moveParts>,
+    },
 };
 
 } // namespace cinemoto::mechanisms

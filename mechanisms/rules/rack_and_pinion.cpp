@@ -1,4 +1,5 @@
 #include "exercise/generation.h"
+#include "mechanisms/motion.h"
 #include "mechanisms/rules/mechanisms.h"
 #include "mechanisms/rules/screen.h"
 
@@ -54,6 +55,32 @@ void diameter(Screen &s)
         s.clear({M2});
     }
 }
+
+void layOutParts(DrawingParts &p, DrawingState &st)
+{
+    st.rackSign = 1;
+    p.rackBar.left = 2355;
+    p.rackBar.top = 2025;
+    for (int i = 1; i <= 9; ++i) {
+        p.rackTeeth[i].top = 1925;
+        p.rackTeeth[i].left = p.rackBar.left + 70 + 350 * (i - 1);
+    }
+}
+
+// The teeth keep the worm's thread pitch apart, laid out with the worm.
+void moveParts(DrawingParts &p, DrawingState &st)
+{
+    advance(st.pinionPhase, st.rackSign * 0.08727);
+    wheel(p.smallWheelTeeth, st.pinionPhase + 0.436, 555, 2790, 1360, 1, k36);
+    Shape &bar = p.rackBar;
+    bar.left = float(bar.left - st.rackSign * 48.0);
+    if (bar.left > 2355)
+        st.rackSign = 1;
+    if (bar.left < 75)
+        st.rackSign = -1;
+    for (int i = 1; i <= 9; ++i)
+        p.rackTeeth[i].left = float(bar.left + 70 + st.threadPitch * (i - 1));
+}
 } // namespace
 
 const MechanismRules rackAndPinion{
@@ -72,6 +99,11 @@ const MechanismRules rackAndPinion{
     }},
     .titles = {0, 353, 0},
     .middleData = false,
+    .drawing = {
+        .layOut = layOutParts,
+        .parts = {PartGroup::Rack, PartGroup::SmallWheel},
+        .motion = partsOnly<moveParts>,
+    },
 };
 
 } // namespace cinemoto::mechanisms

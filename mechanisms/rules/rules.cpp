@@ -7,8 +7,8 @@ const MechanismRules &rulesFor(int mechanism)
     using namespace mechanisms;
     static const MechanismRules none{};
     static const std::array<const MechanismRules *, 20> table = {
-        &none,          &toothedWheels,       &beltDrive,         &toothedWheels, &frictionWheels,
-        &toothedWheels,    &universalJoint,  &rackAndPinion,     &wormGear,   &screwAndNut,
+        &none,          &spurGears,       &beltDrive,         &bevelGears, &frictionWheels,
+        &chainDrive,    &universalJoint,  &rackAndPinion,     &wormGear,   &screwAndNut,
         &cam,           &crankAndConnectingRod, &simpleGearTrain, &compoundGearTrain, &compoundBeltDrive,
         &lever,         &winch,           &pulley,            &blockAndTackle, &inclinedPlane,
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/exercise.h"
+#include "mechanisms/animation.h"
 
 #include <array>
 #include <cstdint>
@@ -8,10 +9,10 @@
 
 namespace cinemoto {
 
-// The exercise side of one mechanism's rules, as data where it is a table: how its values
-// are drawn, which data lines it writes, what each exercise shows and asks, and the
-// sentence that states each solution. Texts are Catalan text ids; numbers are written
-// by exercise/display.
+// One mechanism's rules, as data where it is a table: how its values are drawn, which
+// data lines it writes, what each exercise shows and asks, the sentence that states each
+// solution, and how its drawing is laid out, shown, placed and moved. Texts are Catalan
+// text ids; numbers are written by exercise/display.
 
 // A value of the exercise that a line or an answer is made of.
 enum class Quantity : std::uint8_t {
@@ -136,6 +137,18 @@ inline constexpr double kDrawGravity = 9.8;
 class Screen;
 using Show = void (*)(Screen &);
 
+// The moving drawing over the picture: how its parts are first laid out, which groups it
+// shows and what showing them resets, where its wheels stand when the picture may be
+// mirrored (mechanisms on the same shafts share one placing), and one step of its motion.
+struct MechanismDrawing
+{
+    void (*layOut)(DrawingParts &, DrawingState &) = nullptr;
+    PartGroups parts{};
+    void (*shown)(DrawingState &) = nullptr;
+    const WheelPlacing *wheels = nullptr;
+    Motion motion = nullptr;
+};
+
 struct MechanismRules
 {
     // Draws taken before the side is chosen, or nothing; then what derives from them.
@@ -150,6 +163,7 @@ struct MechanismRules
     std::array<LineRule, 5> sentences{};
     Titles titles{};
     bool middleData = false;
+    MechanismDrawing drawing{};
 };
 
 // The rules of mechanism 1..19; an empty set for any other number.

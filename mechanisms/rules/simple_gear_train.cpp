@@ -1,4 +1,5 @@
 #include "exercise/generation.h"
+#include "mechanisms/motion.h"
 #include "mechanisms/rules/mechanisms.h"
 #include "mechanisms/rules/screen.h"
 
@@ -37,6 +38,24 @@ constexpr std::array<DataLine, 3> kSizes = {{
     {R2, false, {229, Quantity::ResistantSize, Number::Whole, kNoSuffix}},
     {C2, false, {229, Quantity::CentralSize, Number::Whole, kNoSuffix}},
 }};
+
+// Wheels set out so that meeting teeth pass between each other; the idler's own gap
+// comes where the small wheel's tooth does.
+constexpr WheelPlacing kWheels{{2550, 4395, 975}, {3120, 1275, 4695},
+                               [](DrawingState &st) { st.idlerPhase = st.mirrored ? 0.0 : 0.2; }};
+
+int moveParts(DrawingParts &p, DrawingState &st, const Centres &c)
+{
+    // Steps in the exact inverse ratio of the tooth counts (10, 20, 15): the teeth keep
+    // meeting gaps however long the wheels turn.
+    advance(st.trainDriverPhase, 0.0873);
+    advance(st.trainDrivenPhase, 0.0873 / 2);
+    advance(st.trainIdlerPhase, 0.0873 * 10 / 15);
+    wheel(p.smallWheelTeeth, st.trainDriverPhase, 555, c[1], 1515, 1, k36);
+    wheel(p.largeWheelTeeth, st.trainDrivenPhase + 0.15, 1125, c[2], 1515, -1, k18);
+    wheel(p.idlerTeeth, st.trainIdlerPhase + st.idlerPhase, 844, c[3], 1515, -1, k24);
+    return 0;
+}
 } // namespace
 
 const MechanismRules simpleGearTrain{
@@ -56,6 +75,11 @@ const MechanismRules simpleGearTrain{
     }},
     .titles = {351, 359, 352},
     .middleData = true,
+    .drawing = {
+        .parts = {PartGroup::SmallWheel, PartGroup::LargeWheel, PartGroup::IdlerWheel},
+        .wheels = &kWheels,
+        .motion = moveParts,
+    },
 };
 
 } // namespace cinemoto::mechanisms

@@ -11,6 +11,20 @@ void derive(Exercise &e, const BaseDraw &, const Draw &)
     e.resistantValue = e.motorValue;
     e.ratio = 1;
 }
+
+// The picture itself moves: one of four every third tick.
+int moveParts(DrawingParts &, DrawingState &st, const Centres &)
+{
+    if (++st.cardanTicks < 3)
+        return 0;
+    st.cardanTicks = 0;
+    ++st.cardanFrame;
+    if (st.cardanFrame == 4)
+        return 56;
+    if (st.cardanFrame >= 5)
+        st.cardanFrame = 1;
+    return 94 + st.cardanFrame;
+}
 } // namespace
 
 const MechanismRules universalJoint{
@@ -29,6 +43,10 @@ const MechanismRules universalJoint{
     }},
     .titles = {351, 0, 352},
     .middleData = false,
+    .drawing = {
+        .parts = {},
+        .motion = moveParts,
+    },
 };
 
 } // namespace cinemoto::mechanisms

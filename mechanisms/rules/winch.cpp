@@ -1,6 +1,9 @@
 #include "exercise/generation.h"
+#include "mechanisms/motion.h"
 #include "mechanisms/rules/mechanisms.h"
 #include "mechanisms/rules/screen.h"
+
+#include <cmath>
 
 // Winch: the force on the crank arm balances the load's weight on the drum's radius.
 namespace cinemoto::mechanisms {
@@ -26,6 +29,38 @@ constexpr std::array<DataLine, 2> kSizes = {{
     {M2, false, {227, Quantity::MotorSize, Number::Whole, kMm}},
     {R2, false, {237, Quantity::ResistantSize, Number::Whole, kMm}},
 }};
+
+void layOutParts(DrawingParts &p, DrawingState &st)
+{
+    st.motionSign = 1;
+    p.winchArm.x2 = 2835;
+    p.winchArm.y2 = 915;
+    p.winchCrank[1].left = 2760;
+    p.winchCrank[1].top = 835;
+    p.winchLoad.left = 3195;
+    p.winchLoad.top = 2715;
+    p.winchRope.x1 = 3360;
+    p.winchRope.y1 = 930;
+    p.winchRope.x2 = 3360;
+    p.winchRope.y2 = 2865;
+}
+
+void moveParts(DrawingParts &p, DrawingState &st)
+{
+    st.winchPhase += st.motionSign * 0.052;
+    const double c = std::cos(st.winchPhase - 1.4);
+    const double s = std::sin(st.winchPhase - 1.4);
+    p.winchArm.x1 = float(2835 - c * 625);
+    p.winchArm.y1 = float(s * 625 + 915);
+    p.winchCrank[2].left = float(2835 - c * 615 - 68);
+    p.winchCrank[2].top = float(s * 615 + 915 - 68);
+    if (p.winchRope.y2 > 2900)
+        st.motionSign = 1;
+    if (p.winchRope.y2 < 1900)
+        st.motionSign = -1;
+    p.winchRope.y2 = float(p.winchRope.y2 - st.motionSign * 28.0);
+    p.winchLoad.top = float(p.winchLoad.top - st.motionSign * 28.0);
+}
 } // namespace
 
 const MechanismRules winch{
@@ -45,6 +80,11 @@ const MechanismRules winch{
     }},
     .titles = {368, 0, 365},
     .middleData = false,
+    .drawing = {
+        .layOut = layOutParts,
+        .parts = {PartGroup::Winch},
+        .motion = partsOnly<moveParts>,
+    },
 };
 
 } // namespace cinemoto::mechanisms

@@ -1,5 +1,9 @@
 #include "mechanisms/animation.h"
+#include "mechanisms/catalogue.h"
 #include "support/form_fixture.h"
+
+#include <set>
+#include <vector>
 
 using namespace cinemoto;
 using namespace cinemoto::test;
@@ -145,6 +149,13 @@ TEST(InitialLayout, PlacesTheFixedGeometry)
     EXPECT_FLOAT_EQ(p.wormFlanks[2].y2, 270 - 125);
     EXPECT_FLOAT_EQ(p.rackTeeth[9].left, 2355 + 70 + 350 * 8);
     EXPECT_FLOAT_EQ(p.tackleParts[4].top, 2085);
+    EXPECT_FLOAT_EQ(p.nut.left, 1665);
+    EXPECT_FLOAT_EQ(p.screwThreadLines[2].y1, 2385);
+    EXPECT_FLOAT_EQ(p.pistonPin.top, 1425);
+    EXPECT_FLOAT_EQ(p.leverBar.x2, 5209);
+    EXPECT_FLOAT_EQ(p.winchRope.y2, 2865);
+    EXPECT_FLOAT_EQ(p.pulleyRopes[2].y2, 2700);
+    EXPECT_FLOAT_EQ(p.planeBody.left, 795);
     EXPECT_DOUBLE_EQ(st.threadPitch, 350);
     EXPECT_EQ(st.rackSign, 1);
     EXPECT_EQ(st.motionSign, 1);
@@ -167,4 +178,85 @@ TEST_F(Drawing, TheUniversalJointOnlyRepaintsWhenItsPictureChanges)
     form->onAnimationTick();
     form->onAnimationTick();
     EXPECT_TRUE(form->animation.moved());
+}
+
+namespace {
+
+// Where every shape and line stands, and whether it was shown, in painting order.
+struct PartPlace
+{
+    bool visible;
+    std::array<float, 4> where;
+};
+
+std::vector<PartPlace> partPlaces(const DrawingParts &p)
+{
+    std::vector<PartPlace> places;
+    p.forEachShape([&places](const Shape &s) { places.push_back({s.visible, {s.left, s.top, s.width, s.height}}); });
+    p.forEachLine([&places](const Line &l) { places.push_back({l.visible, {l.x1, l.y1, l.x2, l.y2}}); });
+    return places;
+}
+
+} // namespace
+
+// A motion handed to the wrong mechanism would move parts its picture does not show.
+TEST(MechanismDrawings, EachMotionMovesThePartsShownAndNoOthers)
+{
+    for (int m = -1; m <= mechanismCount + 1; ++m) {
+        DrawingParts p;
+        DrawingState st;
+        initialLayout(p, st);
+        fillWheelCentres(st, m);
+        showParts(p, st, m);
+        const std::vector<PartPlace> before = partPlaces(p);
+        int pictures = 0;
+        for (int t = 0; t < 3; ++t)
+            pictures += animateMechanism(p, st, m) != 0;
+        const std::vector<PartPlace> after = partPlaces(p);
+        int shown = 0, moved = 0, movedHidden = 0;
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            shown += before[i].visible;
+            if (before[i].where != after[i].where) {
+                ++moved;
+                movedHidden += !before[i].visible;
+            }
+        }
+        EXPECT_EQ(movedHidden, 0) << "mechanism " << m;
+        if (m < 1 || m > mechanismCount) {
+            EXPECT_EQ(shown, 0) << "mechanism " << m;
+            EXPECT_EQ(moved, 0) << "mechanism " << m;
+            EXPECT_EQ(pictures, 0) << "mechanism " << m;
+        } else if (m == 6) {
+            // The universal joint's picture itself moves, one picture every third tick.
+            EXPECT_EQ(moved, 0);
+            EXPECT_EQ(pictures, 1);
+        } else {
+            EXPECT_GT(moved, 0) << "mechanism " << m;
+            EXPECT_EQ(pictures, 0) << "mechanism " << m;
+        }
+    }
+}
+
+TEST(MechanismDrawings, ExactlyTheMechanismsWithAMirroredPlacingMirror)
+{
+    const std::set<int> mirrored = {1, 2, 4, 5, 12, 13, 14, 15};
+    for (int m = -1; m <= mechanismCount + 1; ++m) {
+        EXPECT_EQ(mirrorsPicture(m), mirrored.count(m) == 1) << "mechanism " << m;
+        DrawingState plain, turned;
+        turned.mirrored = true;
+        fillWheelCentres(plain, m);
+        fillWheelCentres(turned, m);
+        EXPECT_EQ(plain.centres != turned.centres, mirrorsPicture(m)) << "mechanism " << m;
+        EXPECT_EQ(plain.centres != DrawingState{}.centres, mirrorsPicture(m)) << "mechanism " << m;
+    }
+    // Placing either compound drive places the other on the same shafts.
+    DrawingState st;
+    fillWheelCentres(st, 14);
+    EXPECT_DOUBLE_EQ(st.centres[13][3], 4380);
+    EXPECT_EQ(st.centres[13], st.centres[14]);
+    for (int m = 1; m <= mechanismCount; ++m) {
+        if (m != 13 && m != 14) {
+            EXPECT_EQ(st.centres[std::size_t(m)], DrawingState{}.centres[0]) << "mechanism " << m;
+        }
+    }
 }
