@@ -153,6 +153,8 @@ public:
     void startExercise();
     void clearDisplay();
     void endRun();
+    // The exercise and exam buttons follow what runs.
+    void showWhatRuns();
     void examStep();
     void finishExam();
 

@@ -24,7 +24,6 @@ void MainWindowModel::startOrStopExercise()
     if (exam.running())
         return; // the button is disabled during an exam
     run.begin();
-    c.examButton.enabled = c.newExamItem.enabled = false;
     startExercise();
 }
 
@@ -57,7 +56,6 @@ void MainWindowModel::endRun()
     }
     run.end();
     exam.stop();
-    c.exerciseButton.enabled = c.newExerciseItem.enabled = c.examButton.enabled = c.newExamItem.enabled = true;
     if (selection.level() != 3)
         c.typeFrame.enabled = true;
     if (selection.level() != 3 && !selection.choice().randomMechanism)
@@ -77,10 +75,16 @@ void MainWindowModel::startOrStopExam()
     if (run.running())
         return; // the button is disabled while a single exercise runs
     exam.start();
-    c.exerciseButton.enabled = c.newExerciseItem.enabled = false;
     selection.beginExam();
     applyDifficultyPreset();
     startExercise();
+}
+
+void MainWindowModel::showWhatRuns()
+{
+    // A single exercise and an exam exclude each other; each one's button stops it.
+    c.examButton.enabled = c.newExamItem.enabled = !run.running();
+    c.exerciseButton.enabled = c.newExerciseItem.enabled = !exam.running();
 }
 
 void MainWindowModel::examStep()

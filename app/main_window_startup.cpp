@@ -153,7 +153,16 @@ MainWindowModel::MainWindowModel(const Services &services, const TextCatalogue &
     : selection(*services.random), run(*services.clock, *services.sound), m_services(services), m_texts(texts)
 {
     buildOptionGroups();
-    run.clockChanged = [this](qint64 clockMs) { c.clockBox.caption = clockText(clockMs); };
+    run.changed = [this](ExerciseRun::Change change) {
+        if (change == ExerciseRun::Change::Clock)
+            c.clockBox.caption = clockText(run.clockMs());
+        else if (change == ExerciseRun::Change::Running)
+            showWhatRuns();
+    };
+    exam.changed = [this](Exam::Change change) {
+        if (change == Exam::Change::Running)
+            showWhatRuns();
+    };
     selection.changed = [this](Selection::Change change) { onSelectionChanged(change); };
 }
 
