@@ -5,7 +5,7 @@ namespace cinemoto {
 void MainWindowModel::setWheelCentres()
 {
     c.pictureArea.visible = false;
-    animation.placeWheels(st.mechanism);
+    animation.placeWheels(selection.choice().mechanism);
 }
 
 void MainWindowModel::showMechanismParts(int mechanism)
@@ -16,9 +16,9 @@ void MainWindowModel::showMechanismParts(int mechanism)
 
 void MainWindowModel::loadMechanismPicture(bool mirror)
 {
-    if (!mirrorsPicture(st.mechanism))
+    if (!mirrorsPicture(selection.choice().mechanism))
         return;
-    c.pictureArea.picture = 50 + st.mechanism;
+    c.pictureArea.picture = 50 + selection.choice().mechanism;
     c.pictureArea.pictureMirrored = mirror;
     if (animation.mirror(mirror))
         setWheelCentres();
@@ -28,16 +28,16 @@ void MainWindowModel::mechanismChangeSequence()
 {
     animation.drawing.mirrored = false;
     setWheelCentres();
-    c.pictureArea.picture = 50 + st.mechanism;
+    c.pictureArea.picture = 50 + selection.choice().mechanism;
     c.pictureArea.pictureMirrored = false;
-    showMechanismParts(st.mechanism);
+    showMechanismParts(selection.choice().mechanism);
 }
 
 void MainWindowModel::onAnimationTick()
 {
     if (run.running() || exam.running())
         run.tick();
-    const AnimationRun::Frame frame = animation.tick(st.mechanism, c.pictureArea.picture);
+    const AnimationRun::Frame frame = animation.tick(selection.choice().mechanism, c.pictureArea.picture);
     if (frame.picture)
         c.pictureArea.picture = frame.picture;
     if (frame.reveal)

@@ -9,8 +9,7 @@ namespace cinemoto {
 void MainWindowModel::generateValues()
 {
     const Draw random = [this] { return m_services.random->next(); };
-    const ExerciseChoice choice{st.mechanism, st.exercise, st.level, st.units, c.randomUnitsItem.value};
-    static_cast<Exercise &>(st) = generateExercise(choice, random);
+    static_cast<Exercise &>(st) = generateExercise(selection.exerciseChoice(), random);
     if (mirrorsPicture(st.mechanism))
         loadMechanismPicture(st.largeDrives);
 }
@@ -23,7 +22,7 @@ void MainWindowModel::selectSolution()
 void MainWindowModel::showExercise()
 {
     // Written again after a language switch, the units follow the menu as it is now.
-    st.randomUnits = c.randomUnitsItem.value;
+    st.randomUnits = selection.choice().randomUnits;
     const Display d = composeDisplay(st, [this](int id) { return text(id); });
     st.ratioFormat = d.ratioFormat;
     // A speed answer is expected in the unit the question names.
@@ -55,9 +54,10 @@ void MainWindowModel::writeSolution()
 
 void MainWindowModel::writeDataTitles()
 {
-    if (st.mechanism < 1 || st.mechanism > 19)
+    const int mechanism = selection.choice().mechanism;
+    if (mechanism < 1 || mechanism > 19)
         return;
-    const Titles titles = rulesFor(st.mechanism).titles;
+    const Titles titles = rulesFor(mechanism).titles;
     // A hidden title keeps its previous caption.
     const auto apply = [this](Control &label, int id) {
         label.visible = id != 0;
@@ -68,7 +68,7 @@ void MainWindowModel::writeDataTitles()
     apply(c.middleTitle, titles.middle);
     apply(c.drivenTitle, titles.driven);
     c.ratioLabel.caption
-        = composeStatement(st.mechanism, st.ratio, st.ratioFormat, [this](int id) { return text(id); });
+        = composeStatement(mechanism, st.ratio, st.ratioFormat, [this](int id) { return text(id); });
 }
 
 } // namespace cinemoto

@@ -27,7 +27,7 @@ void MainWindowModel::showWrongComment()
 void MainWindowModel::handleWrongAnswer()
 {
     const QString title = text(191);
-    const int helpTopic = st.mechanism + 50 + lang.helpBase();
+    const int helpTopic = selection.choice().mechanism + 50 + lang.helpBase();
     const auto giveUp = [this](int comment, int face) {
         c.clockBox.visible = false;
         writeSolution();
@@ -90,7 +90,7 @@ void MainWindowModel::playFeedbackSound(int n)
 
 void MainWindowModel::onSoundButtonClicked()
 {
-    run.switchLoop(st.mechanism);
+    run.switchLoop(selection.choice().mechanism);
 }
 
 } // namespace cinemoto

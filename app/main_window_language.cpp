@@ -6,7 +6,7 @@ namespace cinemoto {
 
 void MainWindowModel::loadFrameAndLabelTexts()
 {
-    const int mechanismHelp = 50 + st.mechanism + lang.helpBase();
+    const int mechanismHelp = 50 + selection.choice().mechanism + lang.helpBase();
     c.typeFrame.caption = text(422);
     c.typeFrame.tooltip = text(503);
     c.mechanismFrame.caption = text(426);
@@ -97,7 +97,7 @@ void MainWindowModel::switchLanguage(int language)
             c.languageButton.picture = 70 + i;
     }
     lang.language = language;
-    c.window.helpContext = 50 + st.mechanism + lang.helpBase();
+    c.window.helpContext = 50 + selection.choice().mechanism + lang.helpBase();
     st.relabelling = true;
 
     loadFrameAndLabelTexts();

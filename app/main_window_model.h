@@ -117,7 +117,6 @@ public:
     void onRandomUnitsChosen();
     void onLevelChosen(int level);
     void exerciseList();
-    void readLevel();
     void applyDifficultyPreset();
     // A click on an option of the window, or selecting it from code.
     void selectOption(Control &option);
@@ -154,6 +153,8 @@ public:
     void startExercise();
     void clearDisplay();
     void endRun();
+    // The exercise and exam buttons follow what runs.
+    void showWhatRuns();
     void examStep();
     void finishExam();
 
@@ -185,9 +186,11 @@ private:
     void hideManualChoices();
     void enableRandomOptions();
     void removeRandomOptions();
-    void selectEverythingRandom();
+    void showEverythingRandom();
     // What is left to chance, drawn in its fixed order.
     void drawRandomSelection();
+    // The menu ticks follow the choice.
+    void onSelectionChanged(Selection::Change change);
     void buildOptionGroups();
 
     Services m_services;

@@ -24,8 +24,6 @@ void MainWindowModel::startOrStopExercise()
     if (exam.running())
         return; // the button is disabled during an exam
     run.begin();
-    c.examButton.enabled = c.newExamItem.enabled = false;
-    readLevel();
     startExercise();
 }
 
@@ -38,14 +36,14 @@ void MainWindowModel::startExercise()
     c.commentLabel.visible = false;
     c.answerBox.caption.clear();
     generateValues();
-    c.window.helpContext = st.mechanism + 50 + lang.helpBase();
+    c.window.helpContext = selection.choice().mechanism + 50 + lang.helpBase();
     showExercise();
     run.startClock();
     c.clockBox.caption.clear();
     selectSolution();
     showAnswerBox();
     c.doneButton.enabled = true;
-    if (st.level != 1)
+    if (selection.level() != 1)
         c.clockBox.visible = true;
 }
 
@@ -53,15 +51,14 @@ void MainWindowModel::endRun()
 {
     if (exam.running()) {
         // The level the pupil had ticked before the exam comes back with its preset.
-        readLevel();
+        selection.endExam();
         applyDifficultyPreset();
     }
     run.end();
     exam.stop();
-    c.exerciseButton.enabled = c.newExerciseItem.enabled = c.examButton.enabled = c.newExamItem.enabled = true;
-    if (st.level != 3)
+    if (selection.level() != 3)
         c.typeFrame.enabled = true;
-    if (st.level != 3 && !c.randomMechanismOption.value)
+    if (selection.level() != 3 && !selection.choice().randomMechanism)
         c.mechanismFrame.enabled = c.exerciseFrame.enabled = true;
     c.unitsMenu.enabled = c.difficultyMenu.enabled = true;
 }
@@ -78,10 +75,16 @@ void MainWindowModel::startOrStopExam()
     if (run.running())
         return; // the button is disabled while a single exercise runs
     exam.start();
-    c.exerciseButton.enabled = c.newExerciseItem.enabled = false;
-    st.level = 3;
+    selection.beginExam();
     applyDifficultyPreset();
     startExercise();
+}
+
+void MainWindowModel::showWhatRuns()
+{
+    // A single exercise and an exam exclude each other; each one's button stops it.
+    c.examButton.enabled = c.newExamItem.enabled = !run.running();
+    c.exerciseButton.enabled = c.newExerciseItem.enabled = !exam.running();
 }
 
 void MainWindowModel::examStep()

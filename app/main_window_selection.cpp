@@ -6,36 +6,37 @@ namespace cinemoto {
 
 void MainWindowModel::onTypeChosen(int type)
 {
+    selection.chooseType(type);
     for (int i = 1; i <= mechanismCount; ++i)
         c.mechanismOptions[i].visible = mechanismInfo(i).type == type;
-    st.mechanism = defaultMechanism(type);
     c.mechanismFrame.enabled = true;
-    const int mechanism = st.mechanism;
+    const int mechanism = selection.choice().mechanism;
     onMechanismChosen(mechanism);
     selectOption(c.mechanismOptions[mechanism]);
 }
 
 void MainWindowModel::onMechanismChosen(int mechanism)
 {
-    st.mechanism = mechanism;
+    selection.chooseMechanism(mechanism);
     c.exerciseFrame.enabled = true;
     c.window.helpContext = c.mechanismFrame.helpContext = 50 + mechanism + lang.helpBase();
     clearDisplay();
     exerciseList();
     writeDataTitles();
-    selectOption(c.exerciseOptions[1]);
+    selectOption(c.exerciseOptions[selection.choice().exercise]);
 }
 
 void MainWindowModel::onExerciseChosen(int exercise)
 {
-    st.exercise = exercise;
+    selection.chooseExercise(exercise);
     clearDisplay();
-    if (c.randomMechanismOption.value)
+    if (selection.choice().randomExercise)
         selectOption(c.randomExerciseOption);
 }
 
 void MainWindowModel::onRandomMechanismChosen()
 {
+    selection.chooseRandomMechanism();
     clearDisplay();
     selectOption(c.randomExerciseOption);
     c.exerciseFrame.enabled = false;
@@ -50,44 +51,51 @@ void MainWindowModel::onRandomMechanismChosen()
 
 void MainWindowModel::onRandomExerciseChosen()
 {
+    selection.chooseRandomExercise();
     clearDisplay();
     c.window.helpContext = c.mechanismFrame.helpContext = 5 + lang.helpBase();
 }
 
 void MainWindowModel::onUnitsChosen(int units)
 {
-    st.units = units;
     clearDisplay();
-    c.unitsItems[1].value = units == 1;
-    c.unitsItems[2].value = units == 2;
-    c.randomUnitsItem.value = false;
+    selection.chooseUnits(units);
 }
 
 void MainWindowModel::onRandomUnitsChosen()
 {
     clearDisplay();
-    c.unitsItems[1].value = false;
-    c.unitsItems[2].value = false;
-    c.randomUnitsItem.value = true;
+    selection.chooseRandomUnits();
 }
 
 void MainWindowModel::onLevelChosen(int level)
 {
     clearDisplay();
-    for (int i = 1; i <= 3; ++i)
-        c.levelItems[i].value = i == level;
-    st.level = level;
+    selection.chooseLevel(level);
     applyDifficultyPreset();
+}
+
+void MainWindowModel::onSelectionChanged(Selection::Change change)
+{
+    const Choice &choice = selection.choice();
+    if (change == Selection::Change::Level) {
+        for (int i = 1; i <= 3; ++i)
+            c.levelItems[i].value = i == choice.level;
+    } else if (change == Selection::Change::Units) {
+        for (int u = 1; u <= 2; ++u)
+            c.unitsItems[u].value = !choice.randomUnits && choice.units == u;
+        c.randomUnitsItem.value = choice.randomUnits;
+    }
 }
 
 void MainWindowModel::exerciseList()
 {
-    const int mechanism = st.mechanism;
+    const int mechanism = selection.choice().mechanism;
     if (!st.relabelling) {
-        if (st.level != 3 && !c.randomMechanismOption.value) {
+        if (selection.level() != 3 && !selection.choice().randomMechanism) {
             for (int i = 1; i <= 5; ++i)
                 c.exerciseOptions[i].visible = c.exerciseOptions[i].enabled = true;
-            if (st.level == 2)
+            if (selection.level() == 2)
                 c.randomExerciseOption.visible = true;
         }
         mechanismChangeSequence();
@@ -99,24 +107,14 @@ void MainWindowModel::exerciseList()
         const int id = info.exerciseNames[std::size_t(k - 1)];
         c.exerciseOptions[k].caption = id ? text(id) : QString();
     }
-    if (!hasFiveExercises(mechanism)) {
+    // The selection never keeps an exercise the mechanism lacks.
+    if (!hasFiveExercises(mechanism))
         c.exerciseOptions[4].enabled = c.exerciseOptions[5].enabled = false;
-        if (st.exercise > 3)
-            selectOption(c.exerciseOptions[1]);
-    }
-}
-
-void MainWindowModel::readLevel()
-{
-    for (int i = 1; i <= 3; ++i) {
-        if (c.levelItems[i].value)
-            st.level = i;
-    }
 }
 
 void MainWindowModel::applyDifficultyPreset()
 {
-    const LevelPreset *preset = Selection::preset(st.level);
+    const LevelPreset *preset = Selection::preset(selection.level());
     if (!preset)
         return;
     if (preset->manualChoices)
@@ -128,13 +126,14 @@ void MainWindowModel::applyDifficultyPreset()
     else
         removeRandomOptions();
     if (preset->randomSelected)
-        selectEverythingRandom();
+        showEverythingRandom();
 }
 
 void MainWindowModel::offerManualChoices()
 {
-    onTypeChosen(1);
-    selectOption(c.typeOptions[1]);
+    const int type = selection.choice().type;
+    onTypeChosen(type);
+    selectOption(c.typeOptions[type]);
     c.randomMechanismOption.visible = true;
     c.randomMechanismOption.value = false;
     c.randomExerciseOption.visible = true;
@@ -144,7 +143,7 @@ void MainWindowModel::offerManualChoices()
         c.typeOptions[t].visible = true;
     for (int i = 1; i <= mechanismCount; ++i)
         c.mechanismOptions[i].enabled = true;
-    const bool threeExercises = !hasFiveExercises(st.mechanism);
+    const bool threeExercises = !hasFiveExercises(selection.choice().mechanism);
     for (int k = 1; k <= 5; ++k)
         c.exerciseOptions[k].enabled = !(threeExercises && k >= 4);
     c.unitsItems[1].enabled = c.unitsItems[2].enabled = true;
@@ -156,10 +155,7 @@ void MainWindowModel::hideManualChoices()
     for (int t = 1; t <= 3; ++t)
         c.typeOptions[t].visible = false;
     c.randomMechanismOption.visible = c.randomExerciseOption.visible = false;
-    for (int u = 1; u <= 2; ++u) {
-        c.unitsItems[u].value = false;
-        c.unitsItems[u].enabled = false;
-    }
+    c.unitsItems[1].enabled = c.unitsItems[2].enabled = false;
 }
 
 void MainWindowModel::enableRandomOptions()
@@ -171,37 +167,20 @@ void MainWindowModel::removeRandomOptions()
 {
     c.randomMechanismOption.visible = c.randomExerciseOption.visible = false;
     c.randomExerciseOption.enabled = c.randomUnitsItem.enabled = false;
-    if (c.randomUnitsItem.value) {
-        c.unitsItems[1].value = true;
-        c.randomUnitsItem.value = false;
-        // The ticked item is what the pupil reads; the speeds must follow it.
-        st.units = 1;
-    }
 }
 
-void MainWindowModel::selectEverythingRandom()
+void MainWindowModel::showEverythingRandom()
 {
     selectOption(c.randomMechanismOption);
     selectOption(c.randomExerciseOption);
-    c.randomUnitsItem.value = true;
-    c.unitsItems[1].value = c.unitsItems[2].value = false;
 }
 
 void MainWindowModel::drawRandomSelection()
 {
-    if (c.randomMechanismOption.value) {
-        // During an exam each mechanism comes once; at most four are used when the fifth is
-        // drawn, so the draw ends.
-        st.mechanism = selection.drawMechanism(
-            [this](std::int32_t mechanism) { return !exam.running() || !exam.used(mechanism); });
-        if (exam.running())
-            exam.markUsed(st.mechanism);
+    selection.drawRun(exam);
+    // A drawn mechanism lists its exercises and comes on show, even the one already there.
+    if (selection.choice().randomMechanism)
         exerciseList();
-    }
-    if (c.randomExerciseOption.value)
-        st.exercise = selection.drawExercise(st.mechanism);
-    if (c.randomUnitsItem.value)
-        st.units = selection.drawUnits();
 }
 
 } // namespace cinemoto

@@ -153,7 +153,17 @@ MainWindowModel::MainWindowModel(const Services &services, const TextCatalogue &
     : selection(*services.random), run(*services.clock, *services.sound), m_services(services), m_texts(texts)
 {
     buildOptionGroups();
-    run.clockChanged = [this](qint64 clockMs) { c.clockBox.caption = clockText(clockMs); };
+    run.changed = [this](ExerciseRun::Change change) {
+        if (change == ExerciseRun::Change::Clock)
+            c.clockBox.caption = clockText(run.clockMs());
+        else if (change == ExerciseRun::Change::Running)
+            showWhatRuns();
+    };
+    exam.changed = [this](Exam::Change change) {
+        if (change == Exam::Change::Running)
+            showWhatRuns();
+    };
+    selection.changed = [this](Selection::Change change) { onSelectionChanged(change); };
 }
 
 void MainWindowModel::buildOptionGroups()
@@ -191,11 +201,6 @@ void MainWindowModel::load()
         c.languageItems[i].value = i == lang.language;
     c.languageButton.picture = 70 + lang.language;
 
-    st.level = 2;
-    st.mechanism = 17;
-    st.exercise = 1;
-    st.units = 1;
-
     loadMenuTexts();
     loadFrameAndLabelTexts();
     loadMechanismOptionTexts();
@@ -210,10 +215,10 @@ void MainWindowModel::load()
     st.unitFactor = kRpmFactor;
     st.unitLabel = text(201);
 
-    c.pictureArea.picture = 50 + st.mechanism;
+    c.pictureArea.picture = 50 + selection.choice().mechanism;
     c.pictureArea.pictureMirrored = false;
     animation.layOut();
-    showMechanismParts(st.mechanism);
+    showMechanismParts(selection.choice().mechanism);
 
     st.relabelling = false;
 

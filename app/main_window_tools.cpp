@@ -51,7 +51,7 @@ void MainWindowModel::openLinksPage()
 
 void MainWindowModel::copyPicture()
 {
-    const int m = st.mechanism;
+    const int m = selection.choice().mechanism;
     if (m < 1 || m > 19)
         return;
     m_services.clipboard->clear();

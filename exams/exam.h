@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace cinemoto {
 
@@ -12,6 +13,11 @@ class Exam
 {
 public:
     static constexpr int kExercises = 5;
+
+    // What changed: started or stopped, the mechanisms used or the answers recorded, the
+    // result waiting or stored.
+    enum class Change { Running, Progress, Result };
+    std::function<void(Change)> changed;
 
     // Rows 1..5 are the exercises, row 0 the totals. Results and times are kept as they were
     // shown when each answer was given.
@@ -24,12 +30,12 @@ public:
 
     void start();
     // Abandoned, or over: no exercise follows.
-    void stop() { m_running = false; }
+    void stop();
     bool running() const { return m_running; }
     int count() const { return m_count; }
 
     bool used(std::int32_t mechanism) const { return m_used.at(std::size_t(mechanism)); }
-    void markUsed(std::int32_t mechanism) { m_used.at(std::size_t(mechanism)) = true; }
+    void markUsed(std::int32_t mechanism);
 
     // Records the answer of the next exercise: the result as shown, its time and its score.
     // False once five are recorded.
@@ -47,11 +53,13 @@ public:
     // Stored under the name, which the next result window offers again.
     void stored(const QString &name);
     // Thrown away by the pupil.
-    void discard() { m_resultWaiting = false; }
+    void discard();
     bool saved() const { return m_saved; }
     const QString &lastName() const { return m_lastName; }
 
 private:
+    void report(Change change);
+
     bool m_running = false;
     int m_count = 0;
     std::array<bool, 20> m_used{}; // 1..19 used

@@ -42,6 +42,26 @@ QString soundResource(int id)
 
 } // namespace
 
+void ExerciseRun::report(Change change)
+{
+    if (changed)
+        changed(change);
+}
+
+void ExerciseRun::reportSound(bool loopBefore, int devicesBefore)
+{
+    if (m_loopOn != loopBefore || m_soundDevices != devicesBefore)
+        report(Change::Sound);
+}
+
+void ExerciseRun::setRunning(bool running)
+{
+    if (m_running == running)
+        return;
+    m_running = running;
+    report(Change::Running);
+}
+
 void ExerciseRun::startClock()
 {
     m_startMs = m_clock.nowMs();
@@ -51,8 +71,7 @@ void ExerciseRun::startClock()
 qint64 ExerciseRun::tick()
 {
     m_clockMs = m_clock.nowMs() - m_startMs;
-    if (clockChanged)
-        clockChanged(m_clockMs);
+    report(Change::Clock);
     return m_clockMs;
 }
 
@@ -64,17 +83,24 @@ void ExerciseRun::resumeClock()
 
 bool ExerciseRun::judge(const QString &typed, float solution, int level)
 {
+    const qint64 answerMsBefore = m_answerMs;
+    const bool correctBefore = m_answerCorrect;
+    const std::int32_t secondsBefore = m_seconds;
     m_answerMs = m_clockMs;
     const std::optional<float> answer = parseAnswer(typed);
     m_answerCorrect = answer && answerWithinTolerance(*answer, solution, level);
     if (m_answerCorrect)
         m_seconds = clockSeconds(m_answerMs);
+    if (m_answerMs != answerMsBefore || m_answerCorrect != correctBefore || m_seconds != secondsBefore)
+        report(Change::Answer);
     return m_answerCorrect;
 }
 
 void ExerciseRun::findSoundDevices()
 {
+    const int before = m_soundDevices;
     m_soundDevices = qBound(0, m_sound.deviceCount(), 32767);
+    reportSound(m_loopOn, before);
 }
 
 void ExerciseRun::play(int sound, bool loop)
@@ -85,29 +111,41 @@ void ExerciseRun::play(int sound, bool loop)
 
 void ExerciseRun::playFeedback(int n)
 {
+    const bool loopBefore = m_loopOn;
+    const int devicesBefore = m_soundDevices;
     if (m_soundDevices > 0)
         play(1620 + n, false);
     m_loopOn = false;
+    reportSound(loopBefore, devicesBefore);
 }
 
 void ExerciseRun::switchLoop(int mechanism)
 {
+    const bool loopBefore = m_loopOn;
+    const int devicesBefore = m_soundDevices;
     if (m_loopOn) {
         m_sound.stop();
         m_loopOn = false;
-        return;
+    } else {
+        startLoop(mechanism);
     }
-    m_loopOn = true;
-    if (m_soundDevices > 0)
-        play(loopSound(mechanism), true);
+    reportSound(loopBefore, devicesBefore);
 }
 
 void ExerciseRun::followMechanism(int mechanism)
 {
     if (!m_loopOn)
         return;
-    m_loopOn = false;
-    switchLoop(mechanism);
+    const int devicesBefore = m_soundDevices;
+    startLoop(mechanism);
+    reportSound(true, devicesBefore);
+}
+
+void ExerciseRun::startLoop(int mechanism)
+{
+    m_loopOn = true;
+    if (m_soundDevices > 0)
+        play(loopSound(mechanism), true);
 }
 
 } // namespace cinemoto

@@ -14,17 +14,22 @@ namespace cinemoto {
 class ExerciseRun
 {
 public:
+    // What changed: a single exercise begun or ended, the clock's refresh, the judged
+    // answer, the loop or the sound devices.
+    enum class Change { Running, Clock, Answer, Sound };
+
     ExerciseRun(ClockService &clock, SoundService &sound) : m_clock(clock), m_sound(sound) {}
+
+    std::function<void(Change)> changed;
 
     // A single exercise, not one of an exam, is under way.
     bool running() const { return m_running; }
-    void begin() { m_running = true; }
-    void end() { m_running = false; }
+    void begin() { setRunning(true); }
+    void end() { setRunning(false); }
 
     void startClock();
     // The time since the question was asked, returned and reported.
     qint64 tick();
-    std::function<void(qint64 clockMs)> clockChanged;
     qint64 clockMs() const { return m_clockMs; }
     // Another chance after a wrong answer: the clock goes on from that answer's time, so
     // the time spent reading the message is not counted.
@@ -52,7 +57,12 @@ public:
     void followMechanism(int mechanism);
 
 private:
+    void setRunning(bool running);
+    void startLoop(int mechanism);
     void play(int sound, bool loop);
+    void report(Change change);
+    // Reports the sound when the loop or the devices differ from before.
+    void reportSound(bool loopBefore, int devicesBefore);
 
     ClockService &m_clock;
     SoundService &m_sound;

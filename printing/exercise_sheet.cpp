@@ -22,8 +22,8 @@ Printout exerciseSheet(MainWindowModel &main)
 {
     const MainWindowControls &c = main.c;
     Printout p = printoutHeading(main, kExerciseJobText);
-    p.facts.prepend({main.text(kExerciseLabelText), plain(c.exerciseOptions[main.st.exercise].caption)});
-    p.facts.prepend({main.text(kMechanismLabelText), plain(c.mechanismOptions[main.st.mechanism].caption)});
+    p.facts.prepend({main.text(kExerciseLabelText), plain(c.exerciseOptions[main.selection.choice().exercise].caption)});
+    p.facts.prepend({main.text(kMechanismLabelText), plain(c.mechanismOptions[main.selection.choice().mechanism].caption)});
     if (c.ratioLabel.visible)
         p.statement = c.ratioLabel.caption.trimmed();
     const std::pair<const Control *, const Control *> columns[] = {

@@ -27,16 +27,16 @@ TEST_F(StartUp, EveryStartShowsTheSameChoices)
     start(1);
     EXPECT_TRUE(c().typeOptions[1].value);
     EXPECT_EQ(c().typeOptions[1].caption, QStringLiteral("Màquina simple"));
-    EXPECT_EQ(st().mechanism, 17);
+    EXPECT_EQ(choice().mechanism, 17);
     EXPECT_TRUE(c().mechanismOptions[17].value);
     EXPECT_EQ(c().mechanismOptions[17].caption, QStringLiteral("Corriola"));
     EXPECT_TRUE(c().exerciseOptions[1].value);
-    EXPECT_EQ(st().exercise, 1);
+    EXPECT_EQ(choice().exercise, 1);
     EXPECT_TRUE(c().levelItems[2].value);
-    EXPECT_EQ(st().level, 2);
+    EXPECT_EQ(form->selection.level(), 2);
     EXPECT_TRUE(c().unitsItems[1].value);
     EXPECT_FALSE(c().randomUnitsItem.value);
-    EXPECT_EQ(st().units, 1);
+    EXPECT_EQ(choice().units, 1);
     EXPECT_EQ(st().unitLabel, QStringLiteral("rpm"));
     EXPECT_FLOAT_EQ(st().unitFactor, 9.549297f);
     EXPECT_EQ((std::vector<int>{17, 15, 19, 18, 16}), visibleMechanisms());
@@ -129,7 +129,7 @@ TEST_F(LanguageSwitch, EveryTextOfTheWindowFollows)
     EXPECT_EQ(c().exitItem.caption, QStringLiteral("Exi&t"));
     EXPECT_EQ(c().drivingTitle.caption, form->text(356)); // crank titles
     // Relabelling keeps the layout: the choice and the picture stay.
-    EXPECT_EQ(st().mechanism, 11);
+    EXPECT_EQ(choice().mechanism, 11);
     EXPECT_TRUE(c().mechanismOptions[11].value);
     EXPECT_FALSE(c().randomMechanismOption.visible);
 }
@@ -156,8 +156,8 @@ TEST_F(LanguageSwitch, RandomMechanismKeepsTheMechanismTopicAfterASwitch)
     form->selectOption(c().randomMechanismOption);
     EXPECT_EQ(c().window.helpContext, 5);
     form->onLanguageChosen(3);
-    EXPECT_EQ(c().window.helpContext, 50 + st().mechanism + 200);
-    EXPECT_EQ(c().mechanismFrame.helpContext, 50 + st().mechanism + 200);
+    EXPECT_EQ(c().window.helpContext, 50 + choice().mechanism + 200);
+    EXPECT_EQ(c().mechanismFrame.helpContext, 50 + choice().mechanism + 200);
     EXPECT_FALSE(c().mechanismFrame.enabled);
     EXPECT_FALSE(c().mechanismOptions[17].visible);
 }

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 using namespace cinemoto;
 
 namespace {
@@ -82,4 +85,47 @@ TEST(ExamAlone, AStoredExamOffersItsNameAgainAndALeftOneIsForgotten)
     exam.discard();
     EXPECT_FALSE(exam.resultWaiting());
     EXPECT_EQ(exam.lastName(), QStringLiteral("Pau"));
+}
+
+TEST(ExamAlone, ChangesAreReportedWhenAndOnlyWhenTheyHappen)
+{
+    using Change = Exam::Change;
+    Exam exam;
+    std::vector<Change> reported;
+    exam.changed = [&reported](Change change) { reported.push_back(change); };
+    const auto since = [&reported] { return std::exchange(reported, {}); };
+    exam.start();
+    exam.start(); // running and fresh already
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Running}));
+    exam.markUsed(4);
+    exam.markUsed(4);
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Progress}));
+    answer(exam, true, 1000);
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Progress}));
+    exam.start(); // begun again: the progress goes
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Progress}));
+    exam.stop();
+    exam.stop();
+    exam.discard(); // nothing waits
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Running}));
+    exam.start();
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Running}));
+    for (int i = 0; i < 6; ++i)
+        answer(exam, true, 1000); // the sixth is not recorded
+    EXPECT_EQ(since(), std::vector<Change>(5, Change::Progress));
+    exam.finish();
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Running, Change::Progress, Change::Result}));
+    exam.stored(QStringLiteral("Pau"));
+    exam.stored(QStringLiteral("Pau"));
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Result}));
+    const Exam::Tables tables = exam.tables();
+    exam.restore(tables, false);
+    EXPECT_TRUE(since().empty());
+    exam.restore(tables, true);
+    exam.discard();
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Result, Change::Result}));
+    Exam::Tables other = tables;
+    other.scores[0] = 1;
+    exam.restore(other, false);
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Progress}));
 }

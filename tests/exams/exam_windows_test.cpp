@@ -254,7 +254,7 @@ TEST_F(ExamWindows, ExamStartAndAbandon)
     EXPECT_TRUE(form->exam.used(st().mechanism));
     form->startOrStopExam(); // abandoned
     EXPECT_FALSE(form->exam.running());
-    EXPECT_EQ(st().level, 1); // the ticked level is back with its preset
+    EXPECT_EQ(form->selection.level(), 1); // the ticked level is back with its preset
     EXPECT_FALSE(c().randomMechanismOption.visible);
     EXPECT_TRUE(c().exerciseButton.enabled);
     EXPECT_FALSE(c().answerBox.visible || c().drivingData.visible);

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 using namespace cinemoto;
 using namespace cinemoto::test;
 
@@ -58,7 +61,10 @@ TEST_F(ExerciseRunAlone, TheToleranceOfTheLevelDecidesAndAWrongAnswerKeepsTheLas
 TEST_F(ExerciseRunAlone, AnotherChanceGoesOnFromTheWrongAnswersTime)
 {
     std::vector<qint64> reported;
-    run.clockChanged = [&reported](qint64 ms) { reported.push_back(ms); };
+    run.changed = [this, &reported](ExerciseRun::Change change) {
+        if (change == ExerciseRun::Change::Clock)
+            reported.push_back(run.clockMs());
+    };
     run.startClock();
     EXPECT_FALSE(answerAfter(30000, QStringLiteral("1"), 10, 2));
     EXPECT_EQ(run.answerMs(), 30000);
@@ -115,4 +121,42 @@ TEST_F(ExerciseRunAlone, ARefusedSoundSilencesTheRestButTheButtonStillSwitches)
     silent.findSoundDevices();
     silent.playFeedback(1);
     EXPECT_EQ(sound.played.size(), 1u);
+}
+
+TEST_F(ExerciseRunAlone, ChangesAreReportedWhenAndOnlyWhenTheyHappen)
+{
+    using Change = ExerciseRun::Change;
+    std::vector<Change> reported;
+    run.changed = [&reported](Change change) { reported.push_back(change); };
+    const auto since = [&reported] { return std::exchange(reported, {}); };
+    run.begin();
+    run.begin();
+    run.startClock();
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Running}));
+    EXPECT_TRUE(answerAfter(20000, QStringLiteral("10"), 10, 2));
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Clock, Change::Answer}));
+    // The same answer at the same time tells nothing new; a wrong one does.
+    EXPECT_TRUE(run.judge(QStringLiteral("10"), 10, 2));
+    EXPECT_TRUE(since().empty());
+    EXPECT_FALSE(run.judge(QStringLiteral("11"), 10, 2));
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Answer}));
+    run.end();
+    run.end();
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Running}));
+
+    run.findSoundDevices();
+    run.findSoundDevices();
+    run.followMechanism(3); // no loop to follow
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Sound}));
+    run.switchLoop(3);
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Sound}));
+    run.followMechanism(4); // still on, still heard
+    EXPECT_TRUE(since().empty());
+    sound.accept = 0;
+    run.followMechanism(5); // refused: no devices any more
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Sound}));
+    run.playFeedback(1);
+    EXPECT_EQ(since(), (std::vector<Change>{Change::Sound})); // the loop is off
+    run.playFeedback(1);
+    EXPECT_TRUE(since().empty());
 }

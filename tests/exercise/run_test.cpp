@@ -284,7 +284,7 @@ TEST_F(RunOnScreen, ExamStepScoresAndFinishesAfterFive)
     bool finished = false;
     form->onExamFinished = [&finished] { finished = true; };
     form->exam.start();
-    st().level = 3;
+    form->selection.beginExam();
     form->applyDifficultyPreset();
     form->startExercise();
     std::set<int> mechanisms{st().mechanism};
@@ -333,10 +333,7 @@ TEST_F(RunOnScreen, EverySolutionSentenceStatesTheJudgedValue)
             const int exercises = (m == 6 || m == 9) ? 3 : 5;
             for (int ex = 1; ex <= exercises; ++ex) {
                 for (int round = 0; round < 3; ++round) {
-                    st().level = level;
-                    st().mechanism = m;
-                    st().exercise = ex;
-                    c().randomMechanismOption.value = c().randomExerciseOption.value = false;
+                    setChoice(m, ex, level);
                     form->run.begin();
                     form->startExercise();
                     const float solution = st().solution;
@@ -488,7 +485,7 @@ TEST_F(RunOnScreen, MissingExercisesOfTheJointAndTheScrew)
             form->writeSolution();
             EXPECT_EQ(c().questionLabel.caption, QStringLiteral("as it was"));
         }
-        c().randomExerciseOption.value = false;
+        form->selectOption(c().exerciseOptions[1]);
     }
 }
 
@@ -525,7 +522,7 @@ TEST_F(RunOnScreen, SoundLoopsAndARefusal)
     const int loops[20] = {0,    1601, 1602, 1601, 1604, 1605, 1606, 1607, 1608, 1609,
                            1610, 1611, 1601, 1601, 1602, 1615, 1616, 1616, 1616, 1615};
     for (int m = 1; m <= 19; ++m) {
-        st().mechanism = m;
+        setChoice(m);
         form->onSoundButtonClicked();
         ASSERT_TRUE(form->run.loopOn());
         ASSERT_FALSE(fakes.sound.played.empty());
@@ -594,7 +591,7 @@ TEST_F(ExamRun, FinishedExamBringsTheLevelBack)
         answerExercise(i % 2 == 0, 20000);
     EXPECT_FALSE(form->exam.running());
     EXPECT_EQ(form->exam.count(), 5);
-    EXPECT_EQ(st().level, 1);
+    EXPECT_EQ(form->selection.level(), 1);
     EXPECT_TRUE(c().levelItems[1].value);
     // The easy level's own set-up: no random options, the choices open again.
     EXPECT_FALSE(c().randomMechanismOption.visible || c().randomExerciseOption.visible);

@@ -341,10 +341,7 @@ TEST_F(Solvable, EveryExerciseCanBeAnsweredFromItsScreen)
                 const int last = (mechanism == 6 || mechanism == 9) ? 3 : 5;
                 for (int exercise = 1; exercise <= last; ++exercise) {
                     for (int round = 0; round < rounds; ++round) {
-                        st().level = level;
-                        st().mechanism = mechanism;
-                        st().exercise = exercise;
-                        c().randomMechanismOption.value = c().randomExerciseOption.value = false;
+                        setChoice(mechanism, exercise, level);
                         form->run.begin();
                         form->startExercise();
                         const Screen s = screen();

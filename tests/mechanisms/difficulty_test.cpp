@@ -14,7 +14,7 @@ TEST_F(Difficulty, HardHidesEveryChoiceAndTicksRandomUnits)
 {
     form->selectOption(c().typeOptions[2]);
     form->onLevelChosen(3);
-    EXPECT_EQ(st().level, 3);
+    EXPECT_EQ(form->selection.level(), 3);
     EXPECT_TRUE(c().levelItems[3].value);
     EXPECT_FALSE(c().levelItems[1].value || c().levelItems[2].value);
     EXPECT_FALSE(c().typeFrame.enabled);
@@ -38,11 +38,11 @@ TEST_F(Difficulty, BackToNormalOffersTheRandomOptionsUnselected)
     form->onLevelChosen(2);
     EXPECT_TRUE(c().typeOptions[1].value && c().typeOptions[1].visible);
     EXPECT_TRUE(c().typeFrame.enabled);
-    EXPECT_EQ(st().mechanism, 17);
+    EXPECT_EQ(choice().mechanism, 17);
     EXPECT_TRUE(c().mechanismOptions[17].value);
     EXPECT_EQ((std::vector<int>{17, 15, 19, 18, 16}), visibleMechanisms());
     EXPECT_TRUE(c().exerciseOptions[1].value && c().exerciseOptions[1].visible);
-    EXPECT_EQ(st().exercise, 1);
+    EXPECT_EQ(choice().exercise, 1);
     EXPECT_TRUE(c().randomMechanismOption.visible && c().randomMechanismOption.enabled);
     EXPECT_FALSE(c().randomMechanismOption.value);
     EXPECT_TRUE(c().randomExerciseOption.visible && c().randomExerciseOption.enabled);
@@ -57,17 +57,19 @@ TEST_F(Difficulty, EasyOffersNoRandomOptionAndTicksRpmInsteadOfRandomUnits)
     form->selectOption(c().typeOptions[3]);
     form->onUnitsChosen(2);
     form->onRandomUnitsChosen();
-    st().units = 2; // as a random draw may have left it
+    Choice drawn = choice();
+    drawn.units = 2; // as a random draw may have left it
+    form->selection.take(drawn);
     form->onLevelChosen(1);
-    EXPECT_EQ(st().level, 1);
+    EXPECT_EQ(form->selection.level(), 1);
     EXPECT_TRUE(c().typeOptions[1].value);
-    EXPECT_EQ(st().mechanism, 17);
+    EXPECT_EQ(choice().mechanism, 17);
     EXPECT_TRUE(c().exerciseOptions[1].value);
     EXPECT_FALSE(c().randomMechanismOption.visible || c().randomExerciseOption.visible);
     EXPECT_FALSE(c().randomExerciseOption.enabled || c().randomUnitsItem.enabled);
     EXPECT_TRUE(c().unitsItems[1].value);
     EXPECT_FALSE(c().randomUnitsItem.value);
-    EXPECT_EQ(st().units, 1); // the speeds follow the ticked item
+    EXPECT_EQ(choice().units, 1); // the speeds follow the ticked item
     // Choosing a mechanism at the easy level shows no random exercise option.
     form->selectOption(c().mechanismOptions[15]);
     EXPECT_FALSE(c().randomExerciseOption.visible);
@@ -86,16 +88,25 @@ TEST_F(Difficulty, EasyFromHardGivesEveryManualChoiceBack)
     EXPECT_FALSE(c().randomMechanismOption.value || c().randomMechanismOption.visible);
 }
 
-TEST_F(Difficulty, ReadLevelTakesTheHighestTickedItem)
+TEST_F(Difficulty, TheTicksFollowTheLevelAndAnExamLeavesThemAlone)
 {
-    c().levelItems[1].value = true;
-    c().levelItems[2].value = false;
-    c().levelItems[3].value = false;
-    form->readLevel();
-    EXPECT_EQ(st().level, 1);
-    c().levelItems[3].value = true;
-    form->readLevel();
-    EXPECT_EQ(st().level, 3);
+    form->onLevelChosen(1);
+    EXPECT_EQ(form->selection.level(), 1);
+    EXPECT_TRUE(c().levelItems[1].value);
+    EXPECT_FALSE(c().levelItems[2].value || c().levelItems[3].value);
+    form->onLevelChosen(3);
+    EXPECT_EQ(form->selection.level(), 3);
+    EXPECT_TRUE(c().levelItems[3].value);
+    EXPECT_FALSE(c().levelItems[1].value || c().levelItems[2].value);
+    // An exam runs hard, but the pupil's tick stays and its level comes back after.
+    form->onLevelChosen(1);
+    form->startOrStopExam();
+    EXPECT_EQ(form->selection.level(), 3);
+    EXPECT_TRUE(c().levelItems[1].value);
+    EXPECT_FALSE(c().levelItems[3].value);
+    form->startOrStopExam();
+    EXPECT_EQ(form->selection.level(), 1);
+    EXPECT_TRUE(c().levelItems[1].value);
 }
 
 TEST_F(Difficulty, HardPresetDrawsThePictureOfTheRandomMechanismLater)

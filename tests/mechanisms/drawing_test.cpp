@@ -88,7 +88,7 @@ TEST_F(Drawing, MirroringOnlyWhenItChangesTouchesTheCentres)
 TEST_F(Drawing, PicturesOfTheFixedMechanismsAreNeverMirrored)
 {
     for (int m : {3, 6, 7, 8, 9, 10, 11, 16, 17, 18, 19}) {
-        st().mechanism = m;
+        setChoice(m);
         const auto before = form->animation.drawing.centres;
         form->loadMechanismPicture(true);
         EXPECT_FALSE(c().pictureArea.pictureMirrored) << m;

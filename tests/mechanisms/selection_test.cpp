@@ -29,7 +29,7 @@ TEST_F(SelectionOptions, MotionTransformationListsItsFourMechanismsInOrder)
     EXPECT_EQ(c().mechanismOptions[9].caption, QStringLiteral("Cargol - femella"));
     EXPECT_EQ(c().mechanismOptions[10].caption, QStringLiteral("Lleva"));
     EXPECT_EQ(c().mechanismOptions[7].caption, QStringLiteral("Pinyó - cremallera"));
-    EXPECT_EQ(st().mechanism, 11);
+    EXPECT_EQ(choice().mechanism, 11);
     EXPECT_TRUE(c().mechanismOptions[11].value);
     EXPECT_TRUE(c().exerciseOptions[1].value);
     EXPECT_EQ(c().exerciseOptions[1].caption, QStringLiteral("Cursa del pistó"));
@@ -40,7 +40,7 @@ TEST_F(SelectionOptions, MotionTransmissionStartsAtTheWormGear)
 {
     form->selectOption(c().typeOptions[2]);
     EXPECT_EQ((std::vector<int>{8, 3, 1, 6, 2, 4, 14, 5, 13, 12}), visibleMechanisms());
-    EXPECT_EQ(st().mechanism, 8);
+    EXPECT_EQ(choice().mechanism, 8);
     EXPECT_EQ(c().exerciseOptions[2].caption, QStringLiteral("Velocitat de gir del cargol sense fi"));
     EXPECT_EQ(c().drivingTitle.caption, QStringLiteral("ARBRE MOTOR"));
     EXPECT_TRUE(c().drivingTitle.visible && c().drivenTitle.visible);
@@ -69,13 +69,13 @@ TEST_F(SelectionOptions, UniversalJointWithExerciseFiveFallsBackToExerciseOne)
     form->selectOption(c().typeOptions[2]);
     form->selectOption(c().mechanismOptions[1]);
     form->selectOption(c().exerciseOptions[5]);
-    EXPECT_EQ(st().exercise, 5);
+    EXPECT_EQ(choice().exercise, 5);
     form->selectOption(c().mechanismOptions[6]);
     EXPECT_TRUE(c().exerciseOptions[4].caption.isEmpty());
     EXPECT_TRUE(c().exerciseOptions[5].caption.isEmpty());
     EXPECT_FALSE(c().exerciseOptions[4].enabled);
     EXPECT_FALSE(c().exerciseOptions[5].enabled);
-    EXPECT_EQ(st().exercise, 1);
+    EXPECT_EQ(choice().exercise, 1);
     EXPECT_TRUE(c().exerciseOptions[1].value);
     EXPECT_FALSE(c().exerciseOptions[5].value);
     // Back to a five-exercise mechanism: the items come back.
@@ -88,12 +88,12 @@ TEST_F(SelectionOptions, EverySelectionClearsTheExerciseDisplay)
 {
     showEverything();
     form->selectOption(c().exerciseOptions[2]);
-    EXPECT_EQ(st().exercise, 2);
+    EXPECT_EQ(choice().exercise, 2);
     EXPECT_FALSE(exerciseShown());
     showEverything();
     form->onUnitsChosen(2);
     EXPECT_FALSE(exerciseShown());
-    EXPECT_EQ(st().units, 2);
+    EXPECT_EQ(choice().units, 2);
     EXPECT_TRUE(c().unitsItems[2].value);
     EXPECT_FALSE(c().unitsItems[1].value || c().randomUnitsItem.value);
     showEverything();
@@ -148,7 +148,7 @@ TEST_F(SelectionOptions, RandomExerciseOnlyChangesTheHelpTopic)
     form->selectOption(c().randomExerciseOption);
     EXPECT_EQ(c().window.helpContext, 105);
     EXPECT_TRUE(c().mechanismFrame.enabled);
-    EXPECT_EQ(st().exercise, 1);
+    EXPECT_EQ(choice().exercise, 1);
     form->selectOption(c().mechanismOptions[18]);
     EXPECT_EQ(c().window.helpContext, 168);
     EXPECT_TRUE(c().exerciseOptions[1].value);

@@ -43,6 +43,21 @@ protected:
 
     MainWindowControls &c() { return form->c; }
     ExerciseState &st() { return form->st; }
+    const Choice &choice() { return form->selection.choice(); }
+
+    // A mechanism, exercise and level put straight into the selection, as a run takes them:
+    // nothing left to chance but the units, no preset applied; level 0 keeps the level.
+    void setChoice(int mechanism, int exercise = 1, int level = 0)
+    {
+        Choice choice = form->selection.choice();
+        choice.type = mechanismInfo(mechanism).type;
+        choice.mechanism = mechanism;
+        choice.exercise = exercise;
+        if (level)
+            choice.level = level;
+        choice.randomMechanism = choice.randomExercise = false;
+        form->selection.take(choice);
+    }
 
     // Mechanisms whose option is visible, top to bottom.
     std::vector<int> visibleMechanisms()

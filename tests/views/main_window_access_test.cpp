@@ -96,19 +96,19 @@ TEST_F(MainWindowAccess, OptionsAreExclusiveRadioButtonsAndTheExerciseFollowsWha
     QApplication::processEvents();
     EXPECT_TRUE(iface->state().checked);
     EXPECT_EQ(checkedIn(c().mechanismFrame), 1);
-    EXPECT_EQ(st().mechanism, 18);
+    EXPECT_EQ(choice().mechanism, 18);
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget<QRadioButton>(c().mechanismOptions[17]))->state().checked);
     // Toggling the selected one again leaves it selected.
     iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(lever->isChecked());
-    EXPECT_EQ(st().mechanism, 18);
+    EXPECT_EQ(choice().mechanism, 18);
     // The same for exercises, pressed rather than toggled.
     QRadioButton *third = widget<QRadioButton>(c().exerciseOptions[3]);
     QAccessible::queryAccessibleInterface(third)->actionInterface()->doAction(
         QAccessibleActionInterface::pressAction());
     QTest::qWait(300); // a press is an animated click
     EXPECT_EQ(checkedIn(c().exerciseFrame), 1);
-    EXPECT_EQ(st().exercise, 3);
+    EXPECT_EQ(choice().exercise, 3);
 }
 
 TEST_F(MainWindowAccess, DifficultyAndUnitsChoicesAreExclusiveRadioItems)
@@ -120,7 +120,7 @@ TEST_F(MainWindowAccess, DifficultyAndUnitsChoicesAreExclusiveRadioItems)
         EXPECT_EQ(action->actionGroup()->exclusionPolicy(), QActionGroup::ExclusionPolicy::Exclusive);
     }
     view->actionFor(c().unitsItems[2])->trigger();
-    EXPECT_EQ(st().units, 2);
+    EXPECT_EQ(choice().units, 2);
     view->actionFor(c().unitsItems[2])->trigger(); // choosing it again keeps it
     EXPECT_TRUE(view->actionFor(c().unitsItems[2])->isChecked());
     view->actionFor(c().randomUnitsItem)->trigger();
@@ -130,7 +130,7 @@ TEST_F(MainWindowAccess, DifficultyAndUnitsChoicesAreExclusiveRadioItems)
     for (int i = 1; i <= 3; ++i)
         ticked += view->actionFor(c().levelItems[i])->isChecked() ? 1 : 0;
     EXPECT_EQ(ticked, 1);
-    EXPECT_EQ(st().level, 1);
+    EXPECT_EQ(form->selection.level(), 1);
 }
 
 TEST_F(MainWindowAccess, FocusStartsInTheSelectionAndEachFrameIsOneTabStopWithArrows)
@@ -155,21 +155,21 @@ TEST_F(MainWindowAccess, FocusStartsInTheSelectionAndEachFrameIsOneTabStopWithAr
     const std::vector<int> shown = visibleMechanisms();
     ASSERT_EQ(shown.front(), 17);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    EXPECT_EQ(st().mechanism, shown[1]);
+    EXPECT_EQ(choice().mechanism, shown[1]);
     EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().mechanismOptions[shown[1]]));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     EXPECT_EQ(checkedIn(c().mechanismFrame), 1);
-    EXPECT_EQ(st().mechanism, shown.back());
-    EXPECT_TRUE(widget<QRadioButton>(c().mechanismOptions[st().mechanism])->isChecked());
+    EXPECT_EQ(choice().mechanism, shown.back());
+    EXPECT_TRUE(widget<QRadioButton>(c().mechanismOptions[choice().mechanism])->isChecked());
     // The type frame: Down chooses motion transmission and its mechanisms appear.
     widget<QRadioButton>(c().typeOptions[1])->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_TRUE(c().typeOptions[2].value);
-    EXPECT_TRUE(widget<QRadioButton>(c().mechanismOptions[st().mechanism])->isVisibleTo(view.get()));
+    EXPECT_TRUE(widget<QRadioButton>(c().mechanismOptions[choice().mechanism])->isVisibleTo(view.get()));
     // Tab from the type goes to the selected mechanism, wherever it is in its list.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().mechanismOptions[st().mechanism]));
+    EXPECT_EQ(QApplication::focusWidget(), widget<QRadioButton>(c().mechanismOptions[choice().mechanism]));
 }
 
 TEST_F(MainWindowAccess, TheWindowsCtrlShortcutsWorkFromTheAnswerBox)
@@ -222,9 +222,7 @@ TEST_F(MainWindowAccess, EachStateReadsAsWhatItIs)
         {&c().drivingTitle, &c().drivingData}, {&c().middleTitle, &c().middleData}, {&c().drivenTitle, &c().drivenData}};
     for (int m = 1; m <= 19; ++m) {
         for (int ex = 1; ex <= ((m == 6 || m == 9) ? 3 : 5); ++ex) {
-            st().mechanism = m;
-            st().exercise = ex;
-            st().level = 1;
+            setChoice(m, ex, 1);
             form->run.begin();
             form->startExercise();
             view->sync();

@@ -63,9 +63,7 @@ protected:
     // at the easy level, so the comment and the solution sentence are on screen too.
     void runExercise(int mechanism, int exercise, int level)
     {
-        st().mechanism = mechanism;
-        st().exercise = exercise;
-        st().level = level;
+        setChoice(mechanism, exercise, level);
         form->run.begin();
         form->startExercise();
         view->sync();

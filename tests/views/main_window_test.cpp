@@ -96,7 +96,7 @@ TEST_F(MainWindow, ClicksReachTheModelAndItsStateReachesTheWidgets)
     open(1);
     QRadioButton *transformation = widget<QRadioButton>(c().typeOptions[3]);
     QTest::mouseClick(transformation, Qt::LeftButton);
-    EXPECT_EQ(st().mechanism, 11);
+    EXPECT_EQ(choice().mechanism, 11);
     EXPECT_TRUE(widget<QRadioButton>(c().mechanismOptions[11])->isChecked());
     EXPECT_FALSE(widget<QRadioButton>(c().mechanismOptions[17])->isVisibleTo(view.get()));
     EXPECT_TRUE(widget<QRadioButton>(c().mechanismOptions[9])->isVisibleTo(view.get()));
@@ -107,7 +107,7 @@ TEST_F(MainWindow, ClicksReachTheModelAndItsStateReachesTheWidgets)
     EXPECT_TRUE(widget<QRadioButton>(c().mechanismOptions[11])->isChecked());
 
     view->actionFor(c().levelItems[3])->trigger();
-    EXPECT_EQ(st().level, 3);
+    EXPECT_EQ(form->selection.level(), 3);
     EXPECT_TRUE(view->actionFor(c().randomUnitsItem)->isChecked());
     EXPECT_FALSE(view->actionFor(c().unitsItems[1])->isEnabled());
     EXPECT_FALSE(widget<QGroupBox>(c().typeFrame)->isEnabled());
@@ -195,9 +195,7 @@ TEST_F(MainWindow, DataLinesAndStatementFitInEveryLanguage)
         for (int m = 1; m <= 19; ++m) {
             const int exercises = (m == 6 || m == 9) ? 3 : 5;
             for (int ex = 1; ex <= exercises; ++ex) {
-                st().mechanism = m;
-                st().exercise = ex;
-                st().level = 1; // the easy variant shows the statement line most often
+                setChoice(m, ex, 1); // the easy variant shows the statement line most often
                 form->run.begin();
                 form->startExercise();
                 view->sync();

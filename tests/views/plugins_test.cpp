@@ -48,7 +48,7 @@ protected:
     void expectSilentButWorking()
     {
         for (int mechanism : {1, 5, 16}) {
-            st().mechanism = mechanism;
+            setChoice(mechanism);
             form->onSoundButtonClicked();
             EXPECT_TRUE(form->run.loopOn());
             EXPECT_EQ(form->run.soundDevices(), 0);
@@ -87,7 +87,7 @@ TEST_F(MissingPlugins, WithoutTheFilesTheTrainerIsSilentAndSaysPrintingFailed)
 TEST_F(MissingPlugins, FilesThatAreNoPluginsAreRefusedLikeMissingOnes)
 {
     startWith(brokenFile("cinemoto-sound.so"), brokenFile("cinemoto-print.so"));
-    st().mechanism = 1;
+    setChoice(1);
     form->onSoundButtonClicked(); // the first sound finds out, and silences the program
     EXPECT_EQ(form->run.soundDevices(), 0);
     form->onSoundButtonClicked();
@@ -104,7 +104,7 @@ TEST_F(MissingPlugins, TheSoundPluginWithNoSoundServerRefusesTheFirstSound)
               QStringLiteral(CINEMOTO_PLUGIN_DIR "/cinemoto-print.so"));
     ASSERT_TRUE(QFile::exists(sound.pluginFile));
     EXPECT_EQ(form->run.soundDevices(), 1); // the plugin is there; the devices are asked on the first sound
-    st().mechanism = 1;
+    setChoice(1);
     form->onSoundButtonClicked();
     EXPECT_EQ(form->run.soundDevices(), 0);
     form->onSoundButtonClicked();
