@@ -170,7 +170,9 @@ public:
 
 private:
     static constexpr int kLineKind = 100;
-    static constexpr int kMaxSide = 80;
+    // Up to the cam's disc and the pulleys at the window's first size: stroking such an
+    // outline every tick costs more than sixteen copies of it kept.
+    static constexpr int kMaxSide = 160;
     static constexpr qsizetype kMaxBytes = 4 << 20;
     struct Key
     {
