@@ -62,7 +62,6 @@ MainWindowView::MainWindowView(MainWindowModel &model, QWidget *parent) : QMainW
     // The style caches a pixmap for every gradient and frame it draws, up to 10 MB by
     // default; the windows opened over this one fill it for nothing on a shared computer.
     QPixmapCache::setCacheLimit(kStylePixmapCacheKb);
-    readFirstPicturesAhead();
     buildMenus();
 
     auto *central = new QWidget;

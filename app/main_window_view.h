@@ -56,7 +56,6 @@ private:
     static constexpr int kStylePixmapCacheKb = 2048;
     void buildMenus();
     std::vector<std::pair<Control *, const char *>> toolButtons();
-    void readFirstPicturesAhead();
     QWidget *buildToolRow();
     QWidget *buildFrames();
     QWidget *buildExerciseArea();

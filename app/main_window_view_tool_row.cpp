@@ -1,5 +1,4 @@
-// The main window's tool row: a button per tool, with its icon, and the pictures of the
-// first frame read ahead.
+// The main window's tool row: a button per tool, with its icon.
 #include "app/main_window_view.h"
 
 #include "app/main_window_model.h"
@@ -29,21 +28,6 @@ std::vector<std::pair<Control *, const char *>> MainWindowView::toolButtons()
             {&c.examButton, "exam"}, {&c.examsTakenButton, "exams"}, {&c.languageButton, ""},
             {&c.soundButton, "sound"}, {&c.helpButton, "help"}, {&c.aboutButton, "about"},
             {&c.readMeButton, "readme"}, {&c.linksButton, "links"}};
-}
-
-// The pictures of the first frame are read on another thread while the widgets are made.
-void MainWindowView::readFirstPicturesAhead()
-{
-    const MainWindowControls &c = m_model.c;
-    QStringList resources;
-    for (const auto &[control, icon] : toolButtons()) {
-        if (*icon)
-            resources.append(toolIconResource(QString::fromLatin1(icon)));
-    }
-    // The mechanism's picture is drawn ahead by the picture view itself.
-    if (c.languageButton.picture)
-        resources.append(pictureResource(c.languageButton.picture));
-    readPicturesAhead(resources);
 }
 
 QWidget *MainWindowView::buildToolRow()

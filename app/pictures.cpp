@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFontDatabase>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
@@ -10,31 +9,12 @@
 #include <QStyleOption>
 #include <QSvgRenderer>
 #include <memory>
-#include <thread>
 
 namespace cinemoto {
 
 namespace {
 
 using Renderers = QHash<QString, std::shared_ptr<QSvgRenderer>>;
-
-// Pictures read on another thread while the first window is built, and what was read.
-struct ReadAhead
-{
-    ~ReadAhead()
-    {
-        if (thread.joinable())
-            thread.join();
-    }
-    std::thread thread;
-    Renderers read;
-};
-
-ReadAhead &readAhead()
-{
-    static ReadAhead ahead;
-    return ahead;
-}
 
 std::shared_ptr<QSvgRenderer> parsed(const QString &path)
 {
@@ -45,12 +25,6 @@ std::shared_ptr<QSvgRenderer> parsed(const QString &path)
 QSvgRenderer *renderer(const QString &path)
 {
     static Renderers cache;
-    ReadAhead &ahead = readAhead();
-    if (ahead.thread.joinable()) {
-        ahead.thread.join();
-        cache.insert(ahead.read);
-        ahead.read.clear();
-    }
     auto it = cache.find(path);
     if (it == cache.end())
         it = cache.insert(path, parsed(path));
@@ -144,26 +118,6 @@ QIcon iconFrom(const QString &path)
 }
 
 } // namespace
-
-void readPicturesAhead(const QStringList &paths)
-{
-    ReadAhead &ahead = readAhead();
-    if (ahead.thread.joinable())
-        return;
-    ahead.thread = std::thread([paths, &ahead, main = QCoreApplication::instance()->thread()] {
-        // The window's text needs the list of fonts first; it is made under a lock, so
-        // the window waits for it here instead of making it itself.
-        QFontDatabase::families();
-        for (const QString &path : paths) {
-            if (!ahead.read.contains(path)) {
-                std::shared_ptr<QSvgRenderer> r = parsed(path);
-                if (r)
-                    r->moveToThread(main);
-                ahead.read.insert(path, r);
-            }
-        }
-    });
-}
 
 QString pictureResource(int id)
 {

@@ -5,7 +5,6 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 
 namespace cinemoto {
 
@@ -13,9 +12,6 @@ namespace cinemoto {
 // tool buttons, by name. Each is read from the program's resources on first use.
 QString pictureResource(int id);
 QString toolIconResource(const QString &name);
-// Reads the pictures on another thread, for the next window to find them ready; the first
-// picture asked for waits for them all. Needs the application.
-void readPicturesAhead(const QStringList &resources);
 bool pictureExists(int id);
 // Natural size of the picture in pixels at scale 1.
 QSize pictureSize(int id);
