@@ -76,6 +76,8 @@ QRect shapeBounds(const Shape &s, double k, double pixel)
 // The tiles of a grid that `rects` touch, joined into rows. Hundreds of small clip
 // rectangles cost far more to paint and to send to the screen than the pixels a coarser
 // cover adds.
+constexpr qint64 kBoxOverTiles = 3;
+
 QRegion coveringRegion(const std::vector<QRect> &rects, int tile)
 {
     QRect all;
@@ -106,7 +108,15 @@ QRegion coveringRegion(const std::vector<QRect> &rects, int tile)
                 ++x;
         }
     }
-    return region & all;
+    region &= all;
+    // Every rectangle is a pass of painting that Qt spreads over threads, waking them and
+    // waiting for them: once the tiles fill a third of their bounding box, the box is cheaper.
+    qint64 covered = 0;
+    for (const QRect &r : region)
+        covered += qint64(r.width()) * r.height();
+    if (qint64(all.width()) * all.height() <= kBoxOverTiles * covered)
+        return all;
+    return region;
 }
 
 // A line's ends grown by half its cased width (round caps reach as far).
@@ -153,7 +163,7 @@ public:
     void paint(QPainter &p, const Shape &s, const QRectF &r, double pixel)
     {
         const Key key{int(s.kind), r.width(), r.height(), s.colour, s.filled, s.borderWidth, pixel};
-        paint(p, key, r.topLeft(), r.size(), int(std::ceil(shapePen(s, pixel))) + 2,
+        paint(p, key, r.topLeft(), r.size(), int(std::ceil(shapePen(s, pixel))) + 2, kMaxShapeSide,
               [&](QPainter &q, QPointF at) { paintShape(q, s, QRectF(at, r.size()), pixel); });
     }
     void paint(QPainter &p, const Line &l, const QLineF &exact, double pixel)
@@ -164,15 +174,17 @@ public:
         const Key key{kLineKind, line.dx(), line.dy(), l.colour, false, l.width, pixel};
         const QPointF corner(std::min(line.x1(), line.x2()), std::min(line.y1(), line.y2()));
         paint(p, key, corner, QSizeF(std::abs(line.dx()), std::abs(line.dy())),
-              int(std::ceil((l.width + 1.2) * pixel / 2)) + 2,
+              int(std::ceil((l.width + 1.2) * pixel / 2)) + 2, kMaxLineSide,
               [&](QPainter &q, QPointF at) { paintLine(q, l, line.translated(at - corner), pixel); });
     }
 
 private:
     static constexpr int kLineKind = 100;
-    // Up to the cam's disc and the pulleys at the window's first size: stroking such an
-    // outline every tick costs more than sixteen copies of it kept.
-    static constexpr int kMaxSide = 160;
+    // Shapes up to the cam's disc and the pulleys at the window's first size: stroking such
+    // an outline every tick costs more than sixteen copies of it kept. Longer lines mostly
+    // change length as they move, so a kept copy would seldom be met again.
+    static constexpr int kMaxShapeSide = 160;
+    static constexpr int kMaxLineSide = 80;
     static constexpr qsizetype kMaxBytes = 4 << 20;
     struct Key
     {
@@ -189,11 +201,11 @@ private:
     qsizetype m_bytes = 0;
 
     template <typename Draw>
-    void paint(QPainter &p, Key key, QPointF corner, QSizeF extent, int margin, const Draw &draw)
+    void paint(QPainter &p, Key key, QPointF corner, QSizeF extent, int margin, int maxSide, const Draw &draw)
     {
         const QSize size(int(std::ceil(extent.width())) + 2 * margin + 1,
                          int(std::ceil(extent.height())) + 2 * margin + 1);
-        if (size.width() > kMaxSide || size.height() > kMaxSide) {
+        if (size.width() > maxSide || size.height() > maxSide) {
             draw(p, corner);
             return;
         }

@@ -296,7 +296,9 @@ TEST_F(PictureArea, ATickRepaintsOnlyAroundTheMovedPartsAndLeavesTheScreenRight)
             qint64 area = 0;
             for (const QRect &r : region)
                 area += qint64(r.width()) * r.height();
-            EXPECT_LT(area, qint64(view.width()) * view.height() * 2 / 3);
+            // Never the whole view: at most the box around what moved, which for wheels
+            // spread over the picture is most of it.
+            EXPECT_LT(area, qint64(view.width()) * view.height() * 9 / 10);
             for (std::size_t i = 0; i < after.size(); ++i) {
                 if (before[i] != after[i]) {
                     EXPECT_TRUE((QRegion(before[i]) - region).isEmpty()) << "part " << i << " left behind";
