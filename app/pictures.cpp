@@ -1,6 +1,7 @@
 #include "app/pictures.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QHash>
 #include <QIconEngine>
@@ -40,7 +41,12 @@ public:
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        const QString key = QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(int(mode));
+        // Greyed icons follow the palette, which a pupil may switch to high contrast.
+        const QString key = QStringLiteral("%1x%2 %3 %4")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(int(mode))
+                                .arg(mode == QIcon::Normal ? 0 : QGuiApplication::palette().cacheKey());
         auto it = m_drawn.constFind(key);
         if (it != m_drawn.constEnd())
             return *it;

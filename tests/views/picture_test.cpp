@@ -4,6 +4,7 @@
 #include "support/form_fixture.h"
 #include "support/qt_app.h"
 
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -105,6 +106,15 @@ TEST_F(PictureArea, ToolIconsAreDrawnAtTheirSizeAndGreyedWhenDisabled)
         }
     EXPECT_EQ(coloured, 0);
     EXPECT_TRUE(toolIcon(QStringLiteral("no-such-tool")).isNull());
+    // Greyed against the palette in use: a dark one greys it anew.
+    const QPalette light = QGuiApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Disabled, QPalette::Window, Qt::black);
+    QGuiApplication::setPalette(dark);
+    const QImage onDark = icon.pixmap(QSize(26, 26), QIcon::Disabled).toImage();
+    QGuiApplication::setPalette(light);
+    EXPECT_FALSE(onDark == disabled.toImage());
+    EXPECT_TRUE(icon.pixmap(QSize(26, 26), QIcon::Disabled).toImage() == disabled.toImage());
     // The program's icon offers the sizes a window manager shows.
     const QList<QSize> sizes = programIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(64, 64)));
