@@ -21,6 +21,17 @@ constexpr Step k9{0.9877, 0.1564};
 // Adds the step, wrapping once past two pi.
 void advance(double &phase, double step);
 
+// A part that goes to and fro: past a limit, its course is the one given for that limit;
+// between the limits it keeps its course.
+inline void turnAtLimits(std::int16_t &course, double value, double low, std::int16_t onceBelow, double high,
+                         std::int16_t onceAbove)
+{
+    if (value > high)
+        course = onceAbove;
+    if (value < low)
+        course = onceBelow;
+}
+
 struct Rotor
 {
     double c, s;

@@ -26,8 +26,7 @@ const MechanismRules beltDrive{
     .derive = nullptr,
     .speedLines = {},
     .sizeLines = kSizes,
-    .shows = {shows::speedsOrSizes, shows::ratioAndSpeedsOrAll, shows::ratioAndSpeedsOrAll, shows::ratioAndSizesOrAll,
-              shows::ratioAndSizesOrAll},
+    .shows = shows::kRatioSpeedsSizes,
     .questions = {{{241}, {246, Tail::SpeedUnit}, {251, Tail::SpeedUnit}, {257}, {266}}},
     .sentences = {{
         statementLine(101),

@@ -43,10 +43,7 @@ void layOutParts(DrawingParts &p, DrawingState &)
 
 void moveParts(DrawingParts &p, DrawingState &st)
 {
-    if (p.tackleParts[1].top > 1900)
-        st.motionSign = -1;
-    if (p.tackleParts[1].top < 1200)
-        st.motionSign = 1;
+    turnAtLimits(st.motionSign, p.tackleParts[1].top, 1200, 1, 1900, -1);
     for (int i = 1; i <= 4; ++i)
         p.tackleParts[i].top = float(p.tackleParts[i].top + st.motionSign * 15.0);
     p.tackleRopes[1].y2 = float(p.tackleRopes[1].y2 + st.motionSign * 15.0);
@@ -60,8 +57,7 @@ const MechanismRules blockAndTackle{
     .derive = derive,
     .speedLines = kForces,
     .sizeLines = kSizes,
-    .shows = {shows::speedsOrSizes, shows::ratioAndSpeedsOrAll, shows::ratioAndSpeedsOrAll, shows::ratioAndSizesOrAll,
-              shows::ratioAndSizesOrAll},
+    .shows = shows::kRatioSpeedsSizes,
     .questions = {{{554}, {274, Tail::Newtons}, {277, Tail::Kilograms}, {280, Tail::Millimetres}, {552, Tail::Millimetres}}},
     .sentences = {{
         statementLine(106),

@@ -57,8 +57,7 @@ const MechanismRules compoundBeltDrive{
     .derive = derive,
     .speedLines = kSpeeds,
     .sizeLines = kSizes,
-    .shows = {shows::twoStageRatio, shows::twoStageDrivingSpeed, shows::twoStageDrivenSpeed, shows::twoStageSmallWheel,
-              shows::twoStageLargeWheel},
+    .shows = shows::kTwoStages,
     .questions = {{{241}, {246, Tail::SpeedUnit}, {251, Tail::SpeedUnit}, {264}, {273}}},
     .sentences = {{
         statementLine(101),

@@ -66,8 +66,7 @@ const MechanismRules compoundGearTrain{
     .derive = derive,
     .speedLines = kSpeeds,
     .sizeLines = kSizes,
-    .shows = {shows::twoStageRatio, shows::twoStageDrivingSpeed, shows::twoStageDrivenSpeed, shows::twoStageSmallWheel,
-              shows::twoStageLargeWheel},
+    .shows = shows::kTwoStages,
     .questions = {{{241}, {246, Tail::SpeedUnit}, {251, Tail::SpeedUnit}, {263}, {272}}},
     .sentences = {{
         statementLine(101),

@@ -36,10 +36,7 @@ void moveParts(DrawingParts &p, DrawingState &st)
 {
     Shape &body = p.planeBody;
     // Set from the limit passed, not flipped, as for the screw's nut.
-    if (body.top < 50)
-        st.motionSign = -1;
-    if (body.top > 2150)
-        st.motionSign = 1;
+    turnAtLimits(st.motionSign, body.top, 50, -1, 2150, 1);
     body.left = float(body.left + st.motionSign * 40 * std::cos(0.5323));
     body.top = float(body.top - st.motionSign * 40 * std::sin(0.5323));
 }
@@ -50,8 +47,7 @@ const MechanismRules inclinedPlane{
     .derive = derive,
     .speedLines = kForces,
     .sizeLines = kSizes,
-    .shows = {shows::speedsOrSizes, shows::ratioAndSpeedsOrAll, shows::ratioAndSpeedsOrAll, shows::ratioAndSizesOrAll,
-              shows::ratioAndSizesOrAll},
+    .shows = shows::kRatioSpeedsSizes,
     .questions = {{{554}, {274, Tail::Newtons}, {276, Tail::Kilograms}, {280, Tail::Millimetres}, {553, Tail::Millimetres}}},
     .sentences = {{
         statementLine(106),

@@ -34,10 +34,7 @@ constexpr WheelPlacing kFulcrum{{2100, 0, 0}, {3570, 0, 0},
 int moveParts(DrawingParts &p, DrawingState &st, const Centres &c)
 {
     double &t = st.leverAngle;
-    if (t > 0.35)
-        st.motionSign = -1;
-    if (t < 0.015)
-        st.motionSign = 1;
+    turnAtLimits(st.motionSign, t, 0.015, 1, 0.35, -1);
     t += st.motionSign * 0.015;
     const double f = c[1];
     const int side = st.leverSide;
@@ -56,8 +53,7 @@ const MechanismRules lever{
     .derive = nullptr,
     .speedLines = kForces,
     .sizeLines = kSizes,
-    .shows = {shows::speedsOrSizes, shows::ratioAndSpeedsOrAll, shows::ratioAndSpeedsOrAll, shows::ratioAndSizesOrAll,
-              shows::ratioAndSizesOrAll},
+    .shows = shows::kRatioSpeedsSizes,
     .questions = {{{554}, {274, Tail::Newtons}, {275, Tail::Newtons}, {278, Tail::Millimetres}, {550, Tail::Millimetres}}},
     .sentences = {{
         statementLine(106),

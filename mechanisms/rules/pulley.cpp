@@ -38,10 +38,7 @@ void layOutParts(DrawingParts &p, DrawingState &)
 
 void moveParts(DrawingParts &p, DrawingState &st)
 {
-    if (p.pulleyRopes[2].y2 > 2800)
-        st.motionSign = 1;
-    if (p.pulleyRopes[2].y2 < 1600)
-        st.motionSign = -1;
+    turnAtLimits(st.motionSign, p.pulleyRopes[2].y2, 1600, -1, 2800, 1);
     p.pulleyRopes[1].y2 = float(p.pulleyRopes[1].y2 + st.motionSign * 40.0);
     p.pulleyRopes[2].y2 = float(p.pulleyRopes[2].y2 - st.motionSign * 40.0);
     p.pulleyLoad.top = float(p.pulleyLoad.top - st.motionSign * 40.0);
@@ -53,8 +50,7 @@ const MechanismRules pulley{
     .derive = derive,
     .speedLines = kForces,
     .sizeLines = kSizes,
-    .shows = {shows::speedsOrSizes, shows::ratioAndSpeedsOrAll, shows::ratioAndSpeedsOrAll, shows::ratioAndSizesOrAll,
-              shows::ratioAndSizesOrAll},
+    .shows = shows::kRatioSpeedsSizes,
     .questions = {{{554}, {274, Tail::Newtons}, {277, Tail::Kilograms}, {280, Tail::Millimetres}, {552, Tail::Millimetres}}},
     .sentences = {{
         statementLine(106),

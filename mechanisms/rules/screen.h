@@ -2,6 +2,7 @@
 
 #include "mechanisms/rules/rules.h"
 
+#include <array>
 #include <initializer_list>
 
 namespace cinemoto {
@@ -84,6 +85,12 @@ void twoStageSmallWheel(Screen &);
 void twoStageLargeWheel(Screen &);
 // The ratio with the speeds only.
 void ratioWithoutSizes(Screen &);
+
+// Exercise by exercise: the ratio, the two speeds, the two sizes.
+constexpr std::array<Show, 5> kRatioSpeedsSizes = {speedsOrSizes, ratioAndSpeedsOrAll, ratioAndSpeedsOrAll,
+                                                    ratioAndSizesOrAll, ratioAndSizesOrAll};
+constexpr std::array<Show, 5> kTwoStages = {twoStageRatio, twoStageDrivingSpeed, twoStageDrivenSpeed,
+                                            twoStageSmallWheel, twoStageLargeWheel};
 } // namespace shows
 
 } // namespace cinemoto

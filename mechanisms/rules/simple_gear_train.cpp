@@ -63,8 +63,7 @@ const MechanismRules simpleGearTrain{
     .derive = derive,
     .speedLines = kSpeeds,
     .sizeLines = kSizes,
-    .shows = {shows::speedsOrSizes, shows::ratioAndSpeedsOrAll, shows::ratioAndSpeedsOrAll, shows::ratioAndSizesOrAll,
-              shows::ratioAndSizesOrAll},
+    .shows = shows::kRatioSpeedsSizes,
     .questions = {{{241}, {246, Tail::SpeedUnit}, {251, Tail::SpeedUnit}, {256}, {265}}},
     .sentences = {{
         statementLine(101),

@@ -20,8 +20,7 @@ constexpr MechanismRules withDrawing(const MechanismDrawing &drawing)
         .derive = nullptr,
         .speedLines = {},
         .sizeLines = kSizes,
-        .shows = {shows::speedsOrSizes, shows::ratioAndSpeedsOrAll, shows::ratioAndSpeedsOrAll,
-                  shows::ratioAndSizesOrAll, shows::ratioAndSizesOrAll},
+        .shows = shows::kRatioSpeedsSizes,
         .questions = {{{241}, {246, Tail::SpeedUnit}, {251, Tail::SpeedUnit}, {256}, {265}}},
         .sentences = {{
             statementLine(101),

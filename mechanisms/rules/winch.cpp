@@ -54,10 +54,7 @@ void moveParts(DrawingParts &p, DrawingState &st)
     p.winchArm.y1 = float(s * 625 + 915);
     p.winchCrank[2].left = float(2835 - c * 615 - 68);
     p.winchCrank[2].top = float(s * 615 + 915 - 68);
-    if (p.winchRope.y2 > 2900)
-        st.motionSign = 1;
-    if (p.winchRope.y2 < 1900)
-        st.motionSign = -1;
+    turnAtLimits(st.motionSign, p.winchRope.y2, 1900, -1, 2900, 1);
     p.winchRope.y2 = float(p.winchRope.y2 - st.motionSign * 28.0);
     p.winchLoad.top = float(p.winchLoad.top - st.motionSign * 28.0);
 }
@@ -68,8 +65,7 @@ const MechanismRules winch{
     .derive = derive,
     .speedLines = kForces,
     .sizeLines = kSizes,
-    .shows = {shows::speedsOrSizes, shows::ratioAndSpeedsOrAll, shows::ratioAndSpeedsOrAll, shows::ratioAndSizesOrAll,
-              shows::ratioAndSizesOrAll},
+    .shows = shows::kRatioSpeedsSizes,
     .questions = {{{554}, {274, Tail::Newtons}, {277, Tail::Kilograms}, {279, Tail::Millimetres}, {551, Tail::Millimetres}}},
     .sentences = {{
         statementLine(106),

@@ -87,8 +87,7 @@ const MechanismRules wormGear{
     .derive = derive,
     .speedLines = {},
     .sizeLines = kSizes,
-    .shows = {shows::speedsOrSizes, shows::ratioAndSpeedsOrAll, shows::ratioAndSpeedsOrAll, shows::ratioAndSizesOrAll,
-              shows::ratioAndSizesOrAll},
+    .shows = shows::kRatioSpeedsSizes,
     .questions = {{{241}, {246, Tail::SpeedUnit}, {251, Tail::SpeedUnit}, {260}, {269}}},
     .sentences = {{
         statementLine(101),
