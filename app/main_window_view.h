@@ -55,7 +55,6 @@ protected:
 private:
     static constexpr int kStylePixmapCacheKb = 2048;
     void buildMenus();
-    std::vector<std::pair<Control *, const char *>> toolButtons();
     QWidget *buildToolRow();
     QWidget *buildFrames();
     QWidget *buildExerciseArea();

@@ -21,15 +21,6 @@ QToolButton *MainWindowView::toolButton(Control &control, const QString &icon)
     return button;
 }
 
-std::vector<std::pair<Control *, const char *>> MainWindowView::toolButtons()
-{
-    MainWindowControls &c = m_model.c;
-    return {{&c.calculatorButton, "calculator"}, {&c.copyPictureButton, "copy"}, {&c.printButton, "print"},
-            {&c.examButton, "exam"}, {&c.examsTakenButton, "exams"}, {&c.languageButton, ""},
-            {&c.soundButton, "sound"}, {&c.helpButton, "help"}, {&c.aboutButton, "about"},
-            {&c.readMeButton, "readme"}, {&c.linksButton, "links"}};
-}
-
 QWidget *MainWindowView::buildToolRow()
 {
     MainWindowControls &c = m_model.c;
@@ -38,7 +29,11 @@ QWidget *MainWindowView::buildToolRow()
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    for (const auto &[control, icon] : toolButtons()) {
+    const std::pair<Control *, const char *> buttons[] = {
+        {&c.calculatorButton, "calculator"}, {&c.copyPictureButton, "copy"}, {&c.printButton, "print"},
+        {&c.examButton, "exam"}, {&c.examsTakenButton, "exams"}, {&c.languageButton, ""}, {&c.soundButton, "sound"},
+        {&c.helpButton, "help"}, {&c.aboutButton, "about"}, {&c.readMeButton, "readme"}, {&c.linksButton, "links"}};
+    for (const auto &[control, icon] : buttons) {
         QToolButton *button = toolButton(*control, QString::fromLatin1(icon));
         layout->addWidget(button);
     }

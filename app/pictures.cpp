@@ -1,7 +1,6 @@
 #include "app/pictures.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QFile>
 #include <QHash>
 #include <QIconEngine>
@@ -46,7 +45,7 @@ public:
                                 .arg(size.width())
                                 .arg(size.height())
                                 .arg(int(mode))
-                                .arg(mode == QIcon::Normal ? 0 : QGuiApplication::palette().cacheKey());
+                                .arg(mode == QIcon::Normal ? 0 : QApplication::palette().cacheKey());
         auto it = m_drawn.constFind(key);
         if (it != m_drawn.constEnd())
             return *it;
@@ -128,7 +127,7 @@ QIcon iconFrom(const QString &path)
 QString pictureResource(int id)
 {
     if (id >= 41 && id <= 43)
-        return QStringLiteral(":/icons/%1.svg").arg(id);
+        return toolIconResource(QString::number(id));
     return QStringLiteral(":/pictures/%1.svg").arg(id);
 }
 
