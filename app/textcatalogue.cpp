@@ -12,7 +12,7 @@ const TextCatalogue &TextCatalogue::builtIn()
     static const TextCatalogue catalogue = [] {
         TextCatalogue c;
         // The main texts of the three languages, and the quiz question banks, which are
-        // twice the size of the rest and wait for the quiz. Chosen by suffix: a name filter
+        // twice the size of the rest and wait for the quiz's first text. Chosen by suffix: a name filter
         // would compile a regular expression, and bring its compiler into memory, for
         // nothing else at start.
         const QDir dir(QStringLiteral(":/strings"));
@@ -20,7 +20,7 @@ const TextCatalogue &TextCatalogue::builtIn()
             if (!name.endsWith(QLatin1String(".txt")))
                 continue;
             if (name.startsWith(QLatin1String("quiz_")))
-                c.loadFileWhenNeeded(dir.filePath(name));
+                c.loadFileWhenNeeded(dir.filePath(name), LanguageBases{1}.quizBase());
             else
                 c.loadFile(dir.filePath(name));
         }
@@ -81,16 +81,16 @@ bool TextCatalogue::loadText(const QString &content, QString *error)
     return parseLines(m_texts, content, error);
 }
 
-void TextCatalogue::loadFileWhenNeeded(const QString &path)
+void TextCatalogue::loadFileWhenNeeded(const QString &path, int firstId)
 {
-    m_waitingFiles.append(path);
+    m_waitingFiles.append({path, firstId});
 }
 
 std::optional<QString> TextCatalogue::find(int id) const
 {
     auto it = m_texts.constFind(id);
     if (it == m_texts.constEnd() && !m_waitingFiles.isEmpty()) {
-        readWaitingFiles();
+        readWaitingFiles(id);
         it = m_texts.constFind(id);
     }
     if (it == m_texts.constEnd())
@@ -104,12 +104,18 @@ QList<int> TextCatalogue::ids() const
     return m_texts.keys();
 }
 
-void TextCatalogue::readWaitingFiles() const
+void TextCatalogue::readWaitingFiles(std::optional<int> id) const
 {
-    const QStringList files = std::exchange(m_waitingFiles, {});
-    for (const QString &path : files) {
+    QList<WaitingFile> toRead;
+    const auto mayHold = [id](const WaitingFile &f) { return !id || *id >= f.firstId; };
+    for (const WaitingFile &f : std::as_const(m_waitingFiles)) {
+        if (mayHold(f))
+            toRead.append(f);
+    }
+    m_waitingFiles.removeIf(mayHold);
+    for (const WaitingFile &f : std::as_const(toRead)) {
         QString content;
-        if (readFile(path, content, nullptr))
+        if (readFile(f.path, content, nullptr))
             parseLines(m_texts, content, nullptr);
     }
 }

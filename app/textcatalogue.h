@@ -20,8 +20,9 @@ public:
     // Lines starting with '#' and blank lines are skipped. Returns false on a bad line.
     bool loadFile(const QString &path, QString *error = nullptr);
     bool loadText(const QString &content, QString *error = nullptr);
-    // A file read only when a text is asked for that the files read so far lack.
-    void loadFileWhenNeeded(const QString &path);
+    // A file read only when a text from firstId up is asked for that the files read so
+    // far lack. A gap among the texts below firstId then costs nothing.
+    void loadFileWhenNeeded(const QString &path, int firstId = 0);
 
     QString text(int id) const { return find(id).value_or(QString()); }
     bool contains(int id) const { return find(id).has_value(); }
@@ -29,11 +30,17 @@ public:
 
 private:
     std::optional<QString> find(int id) const;
-    void readWaitingFiles() const;
+    // Reads the waiting files that may hold id, or all of them when id is absent.
+    void readWaitingFiles(std::optional<int> id = std::nullopt) const;
 
     // Read on first need from the one thread that uses the catalogue.
     mutable QHash<int, QString> m_texts;
-    mutable QStringList m_waitingFiles;
+    struct WaitingFile
+    {
+        QString path;
+        int firstId = 0;
+    };
+    mutable QList<WaitingFile> m_waitingFiles;
 };
 
 // The language bases of the running trainer.

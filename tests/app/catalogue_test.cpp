@@ -156,6 +156,19 @@ TEST(Catalogue, FilesLeftForLaterAreReadWhenOneOfTheirTextsIsAsked)
     QList<int> ids = e.ids();
     std::sort(ids.begin(), ids.end());
     EXPECT_EQ(ids, (QList<int>{10, 20, 21}));
+
+    // A file of texts from 20 up is not read for a gap below them, and is for one of its own.
+    TextCatalogue f;
+    ASSERT_TRUE(f.loadText(QStringLiteral("10\tfirst\n")));
+    f.loadFileWhenNeeded(later.fileName(), 20);
+    EXPECT_FALSE(f.contains(11));
+    ASSERT_TRUE(later.rename(dir.filePath(QStringLiteral("moved.txt"))));
+    EXPECT_FALSE(f.contains(21));
+    ASSERT_TRUE(later.rename(dir.filePath(QStringLiteral("later.txt"))));
+    TextCatalogue g;
+    g.loadFileWhenNeeded(later.fileName(), 20);
+    EXPECT_FALSE(g.contains(19));
+    EXPECT_EQ(g.text(21), QStringLiteral("more"));
 }
 
 TEST(Catalogue, EveryQuizQuestionHasFourAnswersAndAValidCode)
