@@ -4,12 +4,14 @@
 #include "app/pictures.h"
 #include "app/platform/qt_services.h"
 #include "app/textcatalogue.h"
+#include "app/trainer_style.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    cinemoto::TrainerStyle::useForApplication();
     QApplication::setApplicationName(QStringLiteral("Cinemoto"));
     QApplication::setApplicationVersion(QStringLiteral("3.2"));
     // Ties the window to its menu entry (Wayland app id; on X11 the class is "Cinemoto").

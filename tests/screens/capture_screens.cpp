@@ -7,6 +7,7 @@
 #include "app/main_window_model.h"
 #include "app/main_window_view.h"
 #include "app/help_view.h"
+#include "app/trainer_style.h"
 #include "exams/exam_views.h"
 #include "exams/exam_windows.h"
 #include "exams/record_file.h"
@@ -252,6 +253,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(dropPlatformNoise);
     QApplication app(argc, argv);
+    TrainerStyle::useForApplication();
     if (argc == 4 && QByteArray(argv[1]) == "--compare")
         return compare(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     if (argc != 2) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFont>
 #include <QImage>
 
 namespace cinemoto::test {
