@@ -49,8 +49,6 @@ QPlainTextEdit *dataBox()
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
-    const QFontMetrics fm(box->font());
-    box->setFixedHeight(fm.lineSpacing() * 2 + 14);
     return box;
 }
 
@@ -216,26 +214,22 @@ QGridLayout *MainWindowView::buildDataBand()
     auto *data = new QGridLayout;
     data->setHorizontalSpacing(6);
     Control *titles[] = {&c.drivingTitle, &c.middleTitle, &c.drivenTitle};
-    Control *boxes[] = {&c.drivingData, &c.middleData, &c.drivenData};
     for (int i = 0; i < 3; ++i) {
         auto *title = new QLabel;
         QFont bold; // only the weight is set, so the size follows the window's text
         bold.setBold(true);
         title->setFont(bold);
         bind(title, *titles[i]);
-        auto *box = dataBox();
-        bind(box, *boxes[i]);
-        title->setBuddy(box);
         data->addWidget(title, 0, i);
-        data->addWidget(box, 1, i);
-        // A column with nothing to show gives its room to the others.
-        for (QWidget *w : {static_cast<QWidget *>(title), static_cast<QWidget *>(box)}) {
-            QSizePolicy policy = w->sizePolicy();
-            policy.setRetainSizeWhenHidden(false);
-            w->setSizePolicy(policy);
-        }
+        keepNoRoomWhenHidden(title);
+        // Holds the box's place in the grid, whose spacing follows the order of its items.
+        auto *slot = new QWidget;
+        slot->hide();
+        keepNoRoomWhenHidden(slot);
+        data->addWidget(slot, 1, i);
         data->setColumnStretch(i, 1);
-        m_dataBoxes.push_back(box);
+        m_dataTitles.push_back(title);
+        m_dataSlots.push_back(slot);
     }
     // Idle, the band says what to do next instead of showing titles over nothing.
     m_idleHint = new QLabel;
@@ -245,6 +239,40 @@ QGridLayout *MainWindowView::buildDataBand()
     data->addWidget(m_idleHint, 0, 0, 2, 3);
     m_dataGrid = data;
     return data;
+}
+
+void MainWindowView::keepNoRoomWhenHidden(QWidget *widget)
+{
+    // A column with nothing to show gives its room to the others.
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(false);
+    widget->setSizePolicy(policy);
+}
+
+void MainWindowView::makeDataBoxes()
+{
+    // The boxes are the heaviest widgets of the window and stay hidden until an exercise
+    // shows its data, so they are made then. They take the place in the focus chain and
+    // in the tree that assistive technology reads that they would have had from the start.
+    MainWindowControls &c = m_model.c;
+    Control *boxes[] = {&c.drivingData, &c.middleData, &c.drivenData};
+    QWidget *before = m_newButton;
+    for (int i = 0; i < 3; ++i) {
+        QPlainTextEdit *box = dataBox();
+        bind(box, *boxes[i]);
+        box->hide();
+        keepNoRoomWhenHidden(box);
+        QWidget *slot = m_dataSlots[std::size_t(i)];
+        delete m_dataGrid->replaceWidget(slot, box);
+        delete slot;
+        box->setFixedHeight(m_dataBoxHeight);
+        m_dataTitles[std::size_t(i)]->setBuddy(box);
+        box->stackUnder(i < 2 ? static_cast<QWidget *>(m_dataTitles[std::size_t(i) + 1]) : m_idleHint);
+        QWidget::setTabOrder(before, box);
+        before = box;
+        m_dataBoxes.push_back(box);
+    }
+    m_dataSlots.clear();
 }
 
 QLayout *MainWindowView::buildPictureRow()
@@ -350,6 +378,8 @@ void MainWindowView::applyControl(const Control &control, QWidget *w)
 void MainWindowView::sync()
 {
     MainWindowControls &c = m_model.c;
+    if (m_dataBoxes.empty() && !isIdle())
+        makeDataBoxes();
     setWindowTitle(c.window.caption);
     applyControlToWidget(c.window, centralWidget());
     // A window open over this one takes all input: the menu bar and every shortcut too.

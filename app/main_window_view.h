@@ -59,6 +59,8 @@ private:
     QWidget *buildFrames();
     QWidget *buildExerciseArea();
     QGridLayout *buildDataBand();
+    void makeDataBoxes();
+    static void keepNoRoomWhenHidden(QWidget *widget);
     QLayout *buildPictureRow();
     QLayout *buildQuestionRow();
     QLayout *buildAnswerRow();
@@ -107,7 +109,10 @@ private:
     QLabel *m_copied = nullptr;
     QTimer *m_copiedTimer = nullptr;
     QWidget *m_frameColumn = nullptr;
-    std::vector<QPlainTextEdit *> m_dataBoxes;
+    std::vector<QLabel *> m_dataTitles;
+    std::vector<QWidget *> m_dataSlots; // where the boxes go
+    std::vector<QPlainTextEdit *> m_dataBoxes; // made when an exercise first shows its data
+    int m_dataBoxHeight = 0;
     QGridLayout *m_dataGrid = nullptr;
     QPushButton *m_testButton = nullptr;
     QPushButton *m_newButton = nullptr;

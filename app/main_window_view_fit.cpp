@@ -101,7 +101,8 @@ void MainWindowView::fitDataBoxes()
 void MainWindowView::fitMinimumSizes()
 {
     const MainWindowControls &c = m_model.c;
-    const QFont font = m_dataBoxes.front()->font();
+    // The band's text: the data boxes inherit it, whether they are made yet or not.
+    const QFont font = m_dataGrid->parentWidget()->font();
     const QFontMetrics fm(font);
     // The frames: as wide as the longest option name of the language on screen.
     const auto *sample = static_cast<QRadioButton *>(widgetFor(c.typeOptions[1]));
@@ -124,13 +125,13 @@ void MainWindowView::fitMinimumSizes()
         frame->setMinimumHeight(title + margins.top() + margins.bottom() + options * row + (options - 1) * inner->spacing());
     }
     // Data boxes: two lines; the band keeps its height whatever it shows.
-    const int boxHeight = fm.lineSpacing() * 2 + 14;
+    m_dataBoxHeight = fm.lineSpacing() * 2 + 14;
     for (QPlainTextEdit *box : m_dataBoxes)
-        box->setFixedHeight(boxHeight);
+        box->setFixedHeight(m_dataBoxHeight);
     QFont bold = font;
     bold.setBold(true);
     m_dataGrid->setRowMinimumHeight(0, QFontMetrics(bold).height() + 2);
-    m_dataGrid->setRowMinimumHeight(1, boxHeight);
+    m_dataGrid->setRowMinimumHeight(1, m_dataBoxHeight);
     fitDataBoxes();
     m_answer->setFixedWidth(fm.horizontalAdvance(QLatin1Char('0')) * 16);
     if (auto *clock = qobject_cast<QLineEdit *>(widgetFor(c.clockBox)))
@@ -139,7 +140,7 @@ void MainWindowView::fitMinimumSizes()
 
 void MainWindowView::fitTextToWindow(bool remeasure)
 {
-    if (!centralWidget() || m_dataBoxes.empty())
+    if (!centralWidget() || !m_dataGrid)
         return;
     if (remeasure || !m_compact.isValid()) {
         centralWidget()->setFont(m_baseFont);

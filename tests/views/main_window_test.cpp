@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 using namespace cinemoto;
 using namespace cinemoto::test;
@@ -42,6 +43,8 @@ protected:
 TEST_F(MainWindow, EveryControlHasAWidgetWithItsNameAndAnAccessibleName)
 {
     open(1);
+    // The data boxes are made when an exercise first shows them.
+    QTest::mouseClick(widget<QPushButton>(c().exerciseButton), Qt::LeftButton);
     int checked = 0;
     for (Control *control : c().all()) {
         if (control == &c().window)
@@ -68,6 +71,49 @@ TEST_F(MainWindow, EveryControlHasAWidgetWithItsNameAndAnAccessibleName)
     EXPECT_EQ(widget<QToolButton>(c().linksButton)->accessibleName(), QStringLiteral("Internet"));
     EXPECT_EQ(widget<QToolButton>(c().calculatorButton)->accessibleName(),
               QStringLiteral("Obre la calculadora de l'escriptori"));
+}
+
+TEST_F(MainWindow, DataBoxesMadeWithTheFirstExerciseTakeTheirPlaceInTheTabChainAndTheTree)
+{
+    open(3);
+    const Control *boxes[] = {&c().drivingData, &c().middleData, &c().drivenData};
+    const Control *titles[] = {&c().drivingTitle, &c().middleTitle, &c().drivenTitle};
+    for (const Control *box : boxes)
+        EXPECT_EQ(view->widgetFor(*box), nullptr) << "made while idle";
+    // What follows the exercise button in the tab chain while the boxes do not exist.
+    auto *exerciseButton = widget<QPushButton>(c().exerciseButton);
+    QWidget *after = exerciseButton->nextInFocusChain();
+
+    QTest::mouseClick(exerciseButton, Qt::LeftButton);
+    std::vector<QPlainTextEdit *> made;
+    for (int i = 0; i < 3; ++i) {
+        auto *box = widget<QPlainTextEdit>(*boxes[i]);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(widget<QLabel>(*titles[i])->buddy(), box) << i;
+        made.push_back(box);
+    }
+    // Between the button and what followed it come the three boxes, each with its own parts.
+    std::vector<QWidget *> between;
+    for (QWidget *w = exerciseButton->nextInFocusChain(); w != after && w != exerciseButton; w = w->nextInFocusChain()) {
+        if (std::find(made.begin(), made.end(), w) != made.end())
+            between.push_back(w);
+        else
+            EXPECT_TRUE(std::any_of(made.begin(), made.end(), [w](QWidget *box) { return box->isAncestorOf(w); }))
+                << "stray " << w->metaObject()->className();
+    }
+    EXPECT_EQ(between, std::vector<QWidget *>(made.begin(), made.end()));
+    // Among their siblings each box stands right after its title, as screen readers list them.
+    const QObjectList siblings = made.front()->parent()->children();
+    for (int i = 0; i < 3; ++i) {
+        const qsizetype title = siblings.indexOf(view->widgetFor(*titles[i]));
+        ASSERT_GE(title, 0);
+        EXPECT_EQ(siblings.value(title + 1), made[std::size_t(i)]) << i;
+    }
+    // Two lines of data, and the data of the exercise shown.
+    const QFontMetrics fm(made.front()->font());
+    EXPECT_EQ(made.front()->height(), fm.lineSpacing() * 2 + 14);
+    EXPECT_TRUE(made.front()->isVisible());
+    EXPECT_FALSE(made.front()->toPlainText().isEmpty());
 }
 
 TEST_F(MainWindow, MenusCarryTheirShortcutsAndTicks)
