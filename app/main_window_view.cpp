@@ -273,6 +273,7 @@ void MainWindowView::makeDataBoxes()
         m_dataBoxes.push_back(box);
     }
     m_dataSlots.clear();
+    fitTitleRow();
 }
 
 QLayout *MainWindowView::buildPictureRow()

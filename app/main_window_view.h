@@ -79,6 +79,7 @@ private:
     void syncStateNotes();
     void fitDataBoxes();
     void fitMinimumSizes();
+    void fitTitleRow();
     void fitTextToWindow(bool remeasure);
     // Keyboard: one Tab stop per option frame, arrows move the selection, and the
     // window's own shortcuts win over the answer box's editing keys.

@@ -98,6 +98,17 @@ void MainWindowView::fitDataBoxes()
     }
 }
 
+void MainWindowView::fitTitleRow()
+{
+    // The titles are bold. Until they are first shown the regular face stands in, which
+    // saves reading the bold one at start: a family gives both the same height, and should
+    // one not, the band grows once, as the first exercise shows its data.
+    QFont font = m_dataGrid->parentWidget()->font();
+    if (!m_dataBoxes.empty())
+        font.setBold(true);
+    m_dataGrid->setRowMinimumHeight(0, QFontMetrics(font).height() + 2);
+}
+
 void MainWindowView::fitMinimumSizes()
 {
     const MainWindowControls &c = m_model.c;
@@ -128,9 +139,7 @@ void MainWindowView::fitMinimumSizes()
     m_dataBoxHeight = fm.lineSpacing() * 2 + 14;
     for (QPlainTextEdit *box : m_dataBoxes)
         box->setFixedHeight(m_dataBoxHeight);
-    QFont bold = font;
-    bold.setBold(true);
-    m_dataGrid->setRowMinimumHeight(0, QFontMetrics(bold).height() + 2);
+    fitTitleRow();
     m_dataGrid->setRowMinimumHeight(1, m_dataBoxHeight);
     fitDataBoxes();
     m_answer->setFixedWidth(fm.horizontalAdvance(QLatin1Char('0')) * 16);

@@ -116,6 +116,19 @@ TEST_F(MainWindow, DataBoxesMadeWithTheFirstExerciseTakeTheirPlaceInTheTabChainA
     EXPECT_FALSE(made.front()->toPlainText().isEmpty());
 }
 
+TEST_F(MainWindow, ThePictureStaysPutWhenTheFirstExerciseShowsItsData)
+{
+    for (int language = 1; language <= 3; ++language) {
+        open(language);
+        const QRect idle = view->pictureView()->geometry();
+        QTest::mouseClick(widget<QPushButton>(c().exerciseButton), Qt::LeftButton);
+        QApplication::processEvents();
+        ASSERT_NE(view->widgetFor(c().drivingData), nullptr);
+        EXPECT_EQ(view->pictureView()->geometry(), idle) << language;
+        view.reset();
+    }
+}
+
 TEST_F(MainWindow, MenusCarryTheirShortcutsAndTicks)
 {
     open(1);
