@@ -11,22 +11,39 @@ const TextCatalogue &TextCatalogue::builtIn()
 {
     static const TextCatalogue catalogue = [] {
         TextCatalogue c;
-        // The main texts of the three languages, and the quiz question banks, which are
-        // twice the size of the rest and wait for the quiz's first text. Chosen by suffix: a name filter
+        // Each language's texts, and its quiz questions, are read when one of them is first
+        // asked for: a trainer shows one language at a time. Chosen by suffix: a name filter
         // would compile a regular expression, and bring its compiler into memory, for
         // nothing else at start.
         const QDir dir(QStringLiteral(":/strings"));
         for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
             if (!name.endsWith(QLatin1String(".txt")))
                 continue;
-            if (name.startsWith(QLatin1String("quiz_")))
-                c.loadFileWhenNeeded(dir.filePath(name), LanguageBases{1}.quizBase());
+            if (const auto ids = builtInFileIds(name))
+                c.loadFileWhenNeeded(dir.filePath(name), ids->first, ids->second);
             else
                 c.loadFile(dir.filePath(name));
         }
         return c;
     }();
     return catalogue;
+}
+
+std::optional<std::pair<int, int>> builtInFileIds(const QString &fileName)
+{
+    const std::pair<const char *, int> codes[] = {{"ca", 1}, {"es", 2}, {"en", 3}};
+    const bool quiz = fileName.startsWith(QLatin1String("quiz_"));
+    const QString code = fileName.mid(quiz ? 5 : 0).chopped(fileName.endsWith(QLatin1String(".txt")) ? 4 : 0);
+    for (const auto &[name, language] : codes) {
+        if (code != QLatin1String(name))
+            continue;
+        const LanguageBases bases{language};
+        const LanguageBases next{language + 1};
+        if (quiz)
+            return std::pair{bases.quizBase(), next.quizBase()};
+        return std::pair{bases.textBase(), next.textBase()};
+    }
+    return std::nullopt;
 }
 
 namespace {
@@ -81,9 +98,9 @@ bool TextCatalogue::loadText(const QString &content, QString *error)
     return parseLines(m_texts, content, error);
 }
 
-void TextCatalogue::loadFileWhenNeeded(const QString &path, int firstId)
+void TextCatalogue::loadFileWhenNeeded(const QString &path, int firstId, int endId)
 {
-    m_waitingFiles.append({path, firstId});
+    m_waitingFiles.append({path, firstId, endId});
 }
 
 std::optional<QString> TextCatalogue::find(int id) const
@@ -107,7 +124,7 @@ QList<int> TextCatalogue::ids() const
 void TextCatalogue::readWaitingFiles(std::optional<int> id) const
 {
     QList<WaitingFile> toRead;
-    const auto mayHold = [id](const WaitingFile &f) { return !id || *id >= f.firstId; };
+    const auto mayHold = [id](const WaitingFile &f) { return !id || (*id >= f.firstId && *id < f.endId); };
     for (const WaitingFile &f : std::as_const(m_waitingFiles)) {
         if (mayHold(f))
             toRead.append(f);

@@ -4,7 +4,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <limits>
 #include <optional>
+#include <utility>
 
 namespace cinemoto {
 
@@ -20,9 +22,9 @@ public:
     // Lines starting with '#' and blank lines are skipped. Returns false on a bad line.
     bool loadFile(const QString &path, QString *error = nullptr);
     bool loadText(const QString &content, QString *error = nullptr);
-    // A file read only when a text from firstId up is asked for that the files read so
-    // far lack. A gap among the texts below firstId then costs nothing.
-    void loadFileWhenNeeded(const QString &path, int firstId = 0);
+    // A file read only when a text it may hold, from firstId up to before endId, is asked
+    // for that the files read so far lack. A gap among other texts then costs nothing.
+    void loadFileWhenNeeded(const QString &path, int firstId = 0, int endId = std::numeric_limits<int>::max());
 
     QString text(int id) const { return find(id).value_or(QString()); }
     bool contains(int id) const { return find(id).has_value(); }
@@ -39,9 +41,14 @@ private:
     {
         QString path;
         int firstId = 0;
+        int endId = 0;
     };
     mutable QList<WaitingFile> m_waitingFiles;
 };
+
+// The ids a text file compiled into the program holds, from its name: each language's
+// main texts and quiz questions have a block of their own. Nothing for another name.
+std::optional<std::pair<int, int>> builtInFileIds(const QString &fileName);
 
 // The language bases of the running trainer.
 struct LanguageBases

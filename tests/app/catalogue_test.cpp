@@ -1,6 +1,7 @@
 #include "app/format.h"
 #include "app/textcatalogue.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
@@ -166,9 +167,30 @@ TEST(Catalogue, FilesLeftForLaterAreReadWhenOneOfTheirTextsIsAsked)
     EXPECT_FALSE(f.contains(21));
     ASSERT_TRUE(later.rename(dir.filePath(QStringLiteral("later.txt"))));
     TextCatalogue g;
-    g.loadFileWhenNeeded(later.fileName(), 20);
+    g.loadFileWhenNeeded(later.fileName(), 20, 22);
     EXPECT_FALSE(g.contains(19));
+    EXPECT_FALSE(g.contains(22));
     EXPECT_EQ(g.text(21), QStringLiteral("more"));
+}
+
+TEST(Catalogue, EachBuiltInFileHoldsOnlyTheIdsItIsReadFor)
+{
+    // A text outside its file's block would never be read, and its place would stay empty.
+    const QDir dir(QStringLiteral(":/strings"));
+    int files = 0;
+    for (const QString &name : dir.entryList(QDir::Files)) {
+        const auto ids = builtInFileIds(name);
+        ASSERT_TRUE(ids.has_value()) << name.toStdString();
+        TextCatalogue alone;
+        ASSERT_TRUE(alone.loadFile(dir.filePath(name)));
+        const QList<int> held = alone.ids();
+        ASSERT_FALSE(held.isEmpty()) << name.toStdString();
+        for (int id : held)
+            EXPECT_TRUE(id >= ids->first && id < ids->second) << name.toStdString() << " id " << id;
+        ++files;
+    }
+    EXPECT_EQ(files, 6);
+    EXPECT_FALSE(builtInFileIds(QStringLiteral("readme.txt")).has_value());
 }
 
 TEST(Catalogue, EveryQuizQuestionHasFourAnswersAndAValidCode)
