@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -49,6 +50,11 @@ void reportFirstFrame(QWidget &window)
     auto *watcher = new FirstFrameWatcher(mode == "quit");
     watcher->setParent(&window);
     window.installEventFilter(watcher);
+}
+
+std::future<bool> readFontsAhead()
+{
+    return std::async(std::launch::async, [] { return !QFontDatabase::families().isEmpty(); });
 }
 
 } // namespace cinemoto
