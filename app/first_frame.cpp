@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -50,11 +49,6 @@ void reportFirstFrame(QWidget &window)
     auto *watcher = new FirstFrameWatcher(mode == "quit");
     watcher->setParent(&window);
     window.installEventFilter(watcher);
-}
-
-std::future<bool> readFontsAhead()
-{
-    return std::async(std::launch::async, [] { return !QFontDatabase::families().isEmpty(); });
 }
 
 } // namespace cinemoto

@@ -12,7 +12,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     cinemoto::TrainerStyle::useForApplication();
-    const auto fonts = cinemoto::readFontsAhead();
     QApplication::setApplicationName(QStringLiteral("Cinemoto"));
     QApplication::setApplicationVersion(QStringLiteral("3.2"));
     // Ties the window to its menu entry (Wayland app id; on X11 the class is "Cinemoto").
