@@ -147,12 +147,6 @@ QImage renderPicture(int id, const QSize &size, bool mirrored)
     return drawPicture(renderer(pictureResource(id)), size, mirrored);
 }
 
-QImage renderPictureAnew(int id, const QSize &size, bool mirrored)
-{
-    QSvgRenderer r(pictureResource(id));
-    return drawPicture(r.isValid() ? &r : nullptr, size, mirrored);
-}
-
 QPixmap picturePixmap(int id, const QSize &logicalSize, qreal devicePixelRatio, bool mirrored)
 {
     QPixmap pixmap = QPixmap::fromImage(renderPicture(id, logicalSize * devicePixelRatio, mirrored));

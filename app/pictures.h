@@ -17,8 +17,6 @@ bool pictureExists(int id);
 QSize pictureSize(int id);
 // The picture drawn at the given pixel size (device pixels), optionally mirrored.
 QImage renderPicture(int id, const QSize &size, bool mirrored = false);
-// The same, read from the file again: for any thread, as it shares nothing.
-QImage renderPictureAnew(int id, const QSize &size, bool mirrored = false);
 QPixmap picturePixmap(int id, const QSize &logicalSize, qreal devicePixelRatio, bool mirrored = false);
 QIcon pictureIcon(int id);
 QIcon toolIcon(const QString &name);

@@ -304,13 +304,7 @@ const QPixmap &PictureView::picture(int id, bool mirrored, const QSize &logical,
         return m_pictures.front().pixmap;
     }
     // The background goes into the cache once rather than under it every frame.
-    QPixmap drawn;
-    if (m_ahead.image.valid() && m_ahead.id == id && m_ahead.mirrored == mirrored && m_ahead.size == size) {
-        drawn = QPixmap::fromImage(m_ahead.image.get());
-        drawn.setDevicePixelRatio(dpr);
-    } else {
-        drawn = picturePixmap(id, logical, dpr, mirrored);
-    }
+    const QPixmap drawn = picturePixmap(id, logical, dpr, mirrored);
     QPixmap pixmap(drawn.size());
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(kBackground);
@@ -401,28 +395,10 @@ void PictureView::resizeEvent(QResizeEvent *event)
     m_partBounds.clear(); // the next tick repaints everything
     m_sprites = std::make_unique<PartSprites>(); // drawn for the old size
     QWidget::resizeEvent(event);
-    if (!m_painted)
-        drawPictureAhead();
-}
-
-void PictureView::drawPictureAhead()
-{
-    const Control &area = m_model.c.pictureArea;
-    if (!area.visible || !area.picture || m_ahead.image.valid())
-        return;
-    // The same size as painting will ask for.
-    const double s = scale();
-    const double pixel = std::min(designWidth * s / designWidth, designHeight * s / designHeight);
-    const QSize logical(qRound(designWidth * pixel), qRound(designHeight * pixel));
-    m_ahead.id = area.picture;
-    m_ahead.mirrored = area.pictureMirrored;
-    m_ahead.size = logical * devicePixelRatioF();
-    m_ahead.image = std::async(std::launch::async, renderPictureAnew, m_ahead.id, m_ahead.size, m_ahead.mirrored);
 }
 
 void PictureView::paintEvent(QPaintEvent *event)
 {
-    m_painted = true;
     QPainter p(this);
     const QRegion dirty = event->region();
     if (!m_model.c.pictureArea.visible) {

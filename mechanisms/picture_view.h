@@ -5,7 +5,6 @@
 #include <QPixmap>
 #include <QRegion>
 #include <QWidget>
-#include <future>
 #include <memory>
 #include <vector>
 
@@ -76,23 +75,10 @@ private:
     bool m_cachedMirrored = false;
     std::vector<QRect> m_partBounds; // as last painted, in widget pixels
     std::unique_ptr<PartSprites> m_sprites;
-    // The first picture, drawn on another thread from when the view gets its size until
-    // it is first painted, while the window is being shown.
-    struct PictureAhead
-    {
-        int id = 0;
-        bool mirrored = false;
-        QSize size;
-        std::future<QImage> image;
-    };
-    PictureAhead m_ahead;
-    bool m_painted = false;
-
     // Tiles of the region repainted after a tick, in pixels.
     static constexpr int kDirtyTile = 32;
 
     int pictureLeft() const;
-    void drawPictureAhead();
     void paintScene(QPainter &painter, const QSizeF &size, const QRegion &only, PartSprites *sprites);
     const QPixmap &picture(int id, bool mirrored, const QSize &logical, qreal dpr);
 };

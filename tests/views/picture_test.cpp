@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QThread>
 #include <QWindow>
-#include <future>
 
 using namespace cinemoto;
 using namespace cinemoto::test;
@@ -67,23 +66,6 @@ TEST_F(PictureArea, EveryPictureOfTheTrainerIsPresentAndDrawable)
     for (const char *tool : {"calculator", "copy", "print", "exam", "exams", "sound", "help", "about",
                              "readme", "links", "question"})
         EXPECT_FALSE(toolIcon(QString::fromLatin1(tool)).isNull()) << tool;
-}
-
-TEST_F(PictureArea, APictureDrawnAheadOnAnotherThreadIsTheOneDrawnHere)
-{
-    // The first picture is drawn on another thread while the window is shown; it must be
-    // the very picture, pixel for pixel, mirrored or not.
-    for (int id : {51, 55, 63}) {
-        for (bool mirrored : {false, true}) {
-            const QSize size(503, 276);
-            auto ahead = std::async(std::launch::async, renderPictureAnew, id, size, mirrored);
-            const QImage here = renderPicture(id, size, mirrored);
-            const QImage there = ahead.get();
-            EXPECT_EQ(there.size(), size) << id;
-            EXPECT_TRUE(there == here) << id << " mirrored " << mirrored;
-        }
-    }
-    EXPECT_TRUE(renderPictureAnew(80, QSize(10, 10)).pixel(5, 5) == qRgba(0, 0, 0, 0));
 }
 
 TEST_F(PictureArea, ToolIconsAreDrawnAtTheirSizeAndGreyedWhenDisabled)
