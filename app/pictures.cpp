@@ -73,7 +73,10 @@ public:
 private:
     QPixmap draw(const QSize &size, QIcon::Mode mode, QIcon::State) const
     {
-        QSvgRenderer *r = renderer(m_path);
+        // Read for this drawing only: an icon is drawn once a size and state, and its parsed
+        // picture would stay in memory for nothing.
+        QSvgRenderer parsedHere(m_path);
+        QSvgRenderer *r = parsedHere.isValid() ? &parsedHere : nullptr;
         if (!r)
             return QPixmap();
         QSize actual = r->defaultSize();
@@ -174,7 +177,8 @@ QIcon programIcon()
     // From the file, the window system would have it drawn at four sizes up to 128 pixels
     // as each window appears.
     QIcon icon;
-    QSvgRenderer *r = renderer(toolIconResource(QStringLiteral("cinemoto")));
+    QSvgRenderer parsedHere(toolIconResource(QStringLiteral("cinemoto")));
+    QSvgRenderer *r = parsedHere.isValid() ? &parsedHere : nullptr;
     if (!r)
         return icon;
     for (int side : {16, 32, 64}) {
