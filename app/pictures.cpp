@@ -75,8 +75,7 @@ private:
     {
         // Read for this drawing only: an icon is drawn once a size and state, and its parsed
         // picture would stay in memory for nothing.
-        QSvgRenderer parsedHere(m_path);
-        QSvgRenderer *r = parsedHere.isValid() ? &parsedHere : nullptr;
+        const auto r = parsed(m_path);
         if (!r)
             return QPixmap();
         QSize actual = r->defaultSize();
@@ -177,8 +176,7 @@ QIcon programIcon()
     // From the file, the window system would have it drawn at four sizes up to 128 pixels
     // as each window appears.
     QIcon icon;
-    QSvgRenderer parsedHere(toolIconResource(QStringLiteral("cinemoto")));
-    QSvgRenderer *r = parsedHere.isValid() ? &parsedHere : nullptr;
+    const auto r = parsed(toolIconResource(QStringLiteral("cinemoto")));
     if (!r)
         return icon;
     for (int side : {16, 32, 64}) {

@@ -124,12 +124,10 @@ QList<int> TextCatalogue::ids() const
 void TextCatalogue::readWaitingFiles(std::optional<int> id) const
 {
     QList<WaitingFile> toRead;
-    const auto mayHold = [id](const WaitingFile &f) { return !id || (*id >= f.firstId && *id < f.endId); };
-    for (const WaitingFile &f : std::as_const(m_waitingFiles)) {
-        if (mayHold(f))
-            toRead.append(f);
+    for (WaitingFile &f : std::exchange(m_waitingFiles, {})) {
+        const bool mayHold = !id || (*id >= f.firstId && *id < f.endId);
+        (mayHold ? toRead : m_waitingFiles).append(std::move(f));
     }
-    m_waitingFiles.removeIf(mayHold);
     for (const WaitingFile &f : std::as_const(toRead)) {
         QString content;
         if (readFile(f.path, content, nullptr))

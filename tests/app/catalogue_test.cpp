@@ -128,9 +128,12 @@ TEST(Catalogue, FilesLeftForLaterAreReadWhenOneOfTheirTextsIsAsked)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QFile later(dir.filePath(QStringLiteral("later.txt")));
-    ASSERT_TRUE(later.open(QIODevice::WriteOnly));
-    later.write("20\tlater text\n21\tmore\n");
-    later.close();
+    const auto writeLater = [&later] {
+        ASSERT_TRUE(later.open(QIODevice::WriteOnly));
+        later.write("20\tlater text\n21\tmore\n");
+        later.close();
+    };
+    writeLater();
 
     TextCatalogue c;
     ASSERT_TRUE(c.loadText(QStringLiteral("10\tfirst\n")));
@@ -146,9 +149,7 @@ TEST(Catalogue, FilesLeftForLaterAreReadWhenOneOfTheirTextsIsAsked)
     EXPECT_FALSE(d.contains(1));
     EXPECT_TRUE(d.ids().isEmpty());
 
-    ASSERT_TRUE(later.open(QIODevice::WriteOnly));
-    later.write("20\tlater text\n21\tmore\n");
-    later.close();
+    writeLater();
     TextCatalogue e;
     ASSERT_TRUE(e.loadText(QStringLiteral("10\tfirst\n")));
     e.loadFileWhenNeeded(later.fileName());
