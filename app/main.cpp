@@ -2,6 +2,7 @@
 #include "app/main_window_model.h"
 #include "app/main_window_view.h"
 #include "app/pictures.h"
+#include "app/platform/font_configuration.h"
 #include "app/platform/qt_services.h"
 #include "app/textcatalogue.h"
 #include "app/trainer_style.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    cinemoto::FontConfigurationReader fonts;
     QApplication app(argc, argv);
     cinemoto::TrainerStyle::useForApplication();
     QApplication::setApplicationName(QStringLiteral("Cinemoto"));
@@ -22,6 +24,8 @@ int main(int argc, char *argv[])
     cinemoto::QtServices services;
     cinemoto::MainWindowModel model(services.all(), cinemoto::TextCatalogue::builtIn());
     model.load();
+    // The window measures its texts as it is built.
+    fonts.wait();
     cinemoto::MainWindowView window(model);
     services.messageBox.setParent(&window);
     services.messageBox.beforeShow = [&window] { window.sync(); };

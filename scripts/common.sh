@@ -3,7 +3,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6 libgtest-dev
-          libgmock-dev libbenchmark-dev libgl1-mesa-dev fonts-dejavu-core
+          libgmock-dev libbenchmark-dev libgl1-mesa-dev libfontconfig-dev fonts-dejavu-core
           libcups2-dev poppler-utils)
 
 # What scripts/package needs beyond the build, and the icon renderer of the build itself.
