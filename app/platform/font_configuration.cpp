@@ -12,7 +12,7 @@ FontConfigurationReader::FontConfigurationReader()
 {
 #if defined(__GLIBC__)
     // The configuration stays for the whole run. Read on another thread, it would sit in a
-    // heap of that thread's own, mostly empty: a tenth of a megabyte more resident.
+    // heap of that thread's own, mostly empty: up to a tenth of a megabyte more resident.
     mallopt(M_ARENA_MAX, 1);
 #endif
     m_thread = std::thread([this] {
