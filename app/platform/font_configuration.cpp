@@ -1,6 +1,7 @@
 #include "app/platform/font_configuration.h"
 
 #include <fontconfig/fontconfig.h>
+#include <system_error>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -15,21 +16,32 @@ FontConfigurationReader::FontConfigurationReader()
     // heap of that thread's own, mostly empty: up to a tenth of a megabyte more resident.
     mallopt(M_ARENA_MAX, 1);
 #endif
-    m_thread = std::thread([this] {
-        m_found = FcInit() == FcTrue;
-        m_configuration = FcConfigGetCurrent();
-    });
+    try {
+        m_thread = std::thread([this] { read(); });
+    } catch (const std::system_error &) {
+        // An account allowed no more threads: the configuration is read when waited for.
+    }
+}
+
+void FontConfigurationReader::read()
+{
+    m_found = FcInit() == FcTrue;
+    m_configuration = FcConfigGetCurrent();
+    m_read = true;
 }
 
 FontConfigurationReader::~FontConfigurationReader()
 {
-    wait();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 bool FontConfigurationReader::wait()
 {
     if (m_thread.joinable())
         m_thread.join();
+    if (!m_read)
+        read();
     return m_found;
 }
 

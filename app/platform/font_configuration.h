@@ -23,7 +23,10 @@ public:
     const void *configuration() const { return m_configuration; }
 
 private:
+    void read();
+
     std::thread m_thread;
+    bool m_read = false;
     bool m_found = false;
     const void *m_configuration = nullptr;
 };
