@@ -3,6 +3,7 @@
 #include "app/main_window_view.h"
 #include "app/pictures.h"
 #include "app/platform/font_configuration.h"
+#include "app/platform/memory.h"
 #include "app/platform/qt_services.h"
 #include "app/textcatalogue.h"
 #include "app/trainer_style.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    cinemoto::useOneHeapForAllThreads();
     cinemoto::FontConfigurationReader fonts;
     QApplication app(argc, argv);
     cinemoto::TrainerStyle::useForApplication();

@@ -23,4 +23,11 @@ void returnFreedMemorySoon()
 #endif
 }
 
+void useOneHeapForAllThreads()
+{
+#if defined(__GLIBC__)
+    mallopt(M_ARENA_MAX, 1);
+#endif
+}
+
 } // namespace cinemoto
