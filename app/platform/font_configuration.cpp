@@ -18,7 +18,6 @@ void FontConfigurationReader::read()
 {
     m_found = FcInit() == FcTrue;
     m_configuration = FcConfigGetCurrent();
-    m_read = true;
 }
 
 FontConfigurationReader::~FontConfigurationReader()
@@ -29,9 +28,10 @@ FontConfigurationReader::~FontConfigurationReader()
 
 bool FontConfigurationReader::wait()
 {
+    // Without a thread, reading again costs nothing once the configuration is loaded.
     if (m_thread.joinable())
         m_thread.join();
-    if (!m_read)
+    else
         read();
     return m_found;
 }

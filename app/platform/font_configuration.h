@@ -26,7 +26,6 @@ private:
     void read();
 
     std::thread m_thread;
-    bool m_read = false;
     bool m_found = false;
     const void *m_configuration = nullptr;
 };
